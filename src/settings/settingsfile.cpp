@@ -1,0 +1,148 @@
+#include "settings/settingsfile.h"
+
+#include "settings/inouterror.h"
+#include "settings/numbertext.h"
+#include "settings/settingslines.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+constexpr TSettingsEdit DistanceEdits[] = {TSettingsEdit::Edit4, TSettingsEdit::Edit5, TSettingsEdit::Edit6};
+
+// Names the platform could misread: too long for a Windows path, or cut
+// short by an embedded NUL.
+bool Unusable(const std::u16string& Name) {
+  return Name.size() > MaxFileNameLength || Name.find(u'\0') != std::u16string::npos;
+}
+
+}  // namespace
+
+TSettingsFile::TSettingsFile(TSettingsView& View, TSettings& Settings, std::u16string DataFolder, TFileLayer& Files,
+                             const TTextEncoding& Encoding)
+    : FView(View), FSettings(Settings), FDataFolder(std::move(DataFolder)), FFiles(Files), FEncoding(Encoding) {}
+
+std::u16string TSettingsFile::FileName() const { return FDataFolder + std::u16string(SettingsFileName); }
+
+void TSettingsFile::PutDefaults() {
+  FView.SetText(TSettingsEdit::Edit1, DefaultSearchCommand1);
+  FView.SetText(TSettingsEdit::Edit2, DefaultSearchCommand2);
+  FView.SetText(TSettingsEdit::Edit3, DefaultSearchCommand3);
+  FSettings.DeleteWordsOnComplete = true;
+  FSettings.AutoScrollRight = true;
+  FSettings.ScrollPixels1 = DefaultScrollPixels1;
+  FSettings.ScrollPixels2 = DefaultScrollPixels2;
+  FSettings.ScrollPixels3 = DefaultScrollPixels3;
+}
+
+void TSettingsFile::ApplyBytes(std::string_view Bytes) {
+  const auto Lines = SplitSettingsLines(Bytes);
+  FView.SetText(TSettingsEdit::Edit1, FEncoding.Decode(Lines[0]));
+  FView.SetText(TSettingsEdit::Edit2, FEncoding.Decode(Lines[1]));
+  FView.SetText(TSettingsEdit::Edit3, FEncoding.Decode(Lines[2]));
+  FSettings.DeleteWordsOnComplete = FEncoding.Decode(Lines[3]) == u"yes";
+  FView.SetChecked(TSettingsCheckBox::CheckBox1, FSettings.DeleteWordsOnComplete);
+  FSettings.AutoScrollRight = FEncoding.Decode(Lines[4]) == u"yes";
+  FView.SetChecked(TSettingsCheckBox::CheckBox2, FSettings.AutoScrollRight);
+  for (int Slot = 1; Slot <= 3; ++Slot) {
+    if (const auto Value = ParseNumber(FEncoding.Decode(Lines[4 + Slot]))) FSettings.ScrollPixels(Slot) = *Value;
+    FView.SetText(DistanceEdits[Slot - 1], NumberText(FSettings.ScrollPixels(Slot)));
+  }
+}
+
+void TSettingsFile::LoadFromBytes(std::string_view Bytes) {
+  PutDefaults();
+  ApplyBytes(Bytes);
+}
+
+void TSettingsFile::LoadSettings() {
+  PutDefaults();
+  const std::u16string Name = FileName();
+  if (Name.find(u'\0') != std::u16string::npos || !FFiles.FileExists(Name)) return;
+  if (Unusable(Name)) throw EInOutError(IoCode::PathNotFound, Name);
+
+  std::unique_ptr<TOpenFile> File;
+  int Code = FFiles.OpenRead(Name, File);
+  if (Code == 0 && !File) Code = IoCode::InvalidHandle;
+  if (Code != 0) throw EInOutError(Code, Name);
+
+  // Read until the eighth line end, a Ctrl-Z, the end of the file or the cap.
+  constexpr std::size_t Chunk = 16 * 1024;
+  std::string Bytes;
+  std::size_t LineEnds = 0;
+  bool Done = false;
+  while (!Done && Bytes.size() < MaxSettingsFileBytes) {
+    const std::size_t Old = Bytes.size();
+    Bytes.resize(Old + Chunk);
+    std::size_t Got = 0;
+    Code = File->Read(Bytes.data() + Old, Chunk, Got);
+    if (Code != 0) throw EInOutError(Code, Name);
+    Bytes.resize(Old + std::min(Got, Chunk));
+    Done = Got == 0;
+    for (std::size_t I = Old; I < Bytes.size() && !Done; ++I)
+      Done = Bytes[I] == '\x1A' || (Bytes[I] == '\n' && ++LineEnds == SettingsLineCount);
+  }
+  if (Bytes.size() > MaxSettingsFileBytes) Bytes.resize(MaxSettingsFileBytes);
+
+  ApplyBytes(Bytes);
+  Code = File->Close();
+  if (Code != 0) throw EInOutError(Code, Name);
+}
+
+std::string TSettingsFile::FileBytes() const {
+  std::string Out;
+  const auto Line = [&](std::u16string_view Text) {
+    std::string Bytes = FEncoding.Encode(Text);
+    for (char& B : Bytes)
+      if (B == '\r' || B == '\n' || B == '\x1A') B = ' ';
+    Out += Bytes;
+    Out += "\r\n";
+  };
+  Line(FView.Text(TSettingsEdit::Edit1));
+  Line(FView.Text(TSettingsEdit::Edit2));
+  Line(FView.Text(TSettingsEdit::Edit3));
+  Line(FSettings.DeleteWordsOnComplete ? u"yes" : u"no");
+  Line(FSettings.AutoScrollRight ? u"yes" : u"no");
+  for (const TSettingsEdit Edit : DistanceEdits) Line(FView.Text(Edit));
+  return Out;
+}
+
+void TSettingsFile::WriteReplacing(const std::u16string& Name, std::string_view Bytes) {
+  int Code = FFiles.CheckWritable(Name);
+  if (Code != 0 && Code != IoCode::FileNotFound) throw EInOutError(Code, Name);
+
+  const std::u16string Temp = FDataFolder + std::u16string(SettingsTempFileName);
+  FFiles.Remove(Temp);  // a leftover of an interrupted save
+  std::unique_ptr<TOpenFile> File;
+  Code = FFiles.Create(Temp, File);
+  if (Code == 0 && !File) Code = IoCode::InvalidHandle;
+  if (Code == 0) Code = File->Write(Bytes);
+  if (Code == 0) Code = File->Flush();
+  if (Code == 0) Code = File->Close();
+  File.reset();
+  if (Code == 0) Code = FFiles.Replace(Temp, Name);
+  if (Code != 0) {
+    FFiles.Remove(Temp);
+    throw EInOutError(Code, Name);
+  }
+}
+
+void TSettingsFile::TakeOverDistances() {
+  for (int Slot = 1; Slot <= 3; ++Slot)
+    if (const auto Value = ParseNumber(FView.Text(DistanceEdits[Slot - 1]))) FSettings.ScrollPixels(Slot) = *Value;
+  for (int Slot = 1; Slot <= 3; ++Slot) FView.SetText(DistanceEdits[Slot - 1], NumberText(FSettings.ScrollPixels(Slot)));
+}
+
+void TSettingsFile::SaveSettings() {
+  const std::u16string Name = FileName();
+  if (Unusable(Name)) throw EInOutError(IoCode::PathNotFound, Name);
+  WriteReplacing(Name, FileBytes());
+  TakeOverDistances();
+}
+
+void TSettingsFile::LoadAndSaveSettings() {
+  LoadSettings();
+  SaveSettings();
+}
