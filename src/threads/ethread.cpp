@@ -1,0 +1,3 @@
+#include "threads/ethread.h"
+
+EThread::EThread(const std::string& AMessage) : std::runtime_error(AMessage) {}

@@ -1,0 +1,3 @@
+#include "threads/manualtimer.h"
+
+void TManualTimer::Fire() { Timer(); }

@@ -1,0 +1,3 @@
+#include "threads/object.h"
+
+TObject::~TObject() = default;
