@@ -1,0 +1,51 @@
+// Varnesk's entry: the single-instance guard, then the main window and the
+// settings window, always in that order, then the message loop.
+
+#include "app/appname.h"
+#include "app/singleinstance.h"
+#include "app/systemprocesslock.h"
+#include "gui/look.h"
+#include "gui/tapplicationstate.h"
+#include "gui/tform1.h"
+#include "gui/tform3.h"
+#include "gui/threadsupport.h"
+
+#include <QApplication>
+#include <QWebEngineProfile>
+
+#include <chrono>
+#include <clocale>
+#include <memory>
+#include <thread>
+
+int main(int argc, char* argv[]) {
+  // The settings file is written in the locale's character set.
+  std::setlocale(LC_ALL, "");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication application(argc, argv);
+
+  static TSystemProcessLock instanceLock;
+  const auto sleep = [](int Ms) { std::this_thread::sleep_for(std::chrono::milliseconds(Ms)); };
+  if (!AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); })) return 0;
+
+  QApplication::setApplicationName(QString::fromStdU16String(std::u16string(AppName)));
+  look::LoadFonts();
+  threadsupport::Install();
+
+  // Cookies and cache persist, so an engine's consent or sign-in is asked once.
+  auto* profile = new QWebEngineProfile(QStringLiteral("Varnesk"), &application);
+  profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+
+  TApplicationState state;
+  auto form3 = std::make_unique<TForm3>(state, profile);
+  auto form1 = std::make_unique<TForm1>(state, *form3);
+  form3->SetSettingsWindow(form1.get());
+  form3->show();
+  QApplication::exec();
+
+  // The main window goes first: its workers may still call into it while
+  // they finish.
+  form3.reset();
+  form1.reset();
+  return 0;
+}

@@ -1,0 +1,42 @@
+#include "gui/tedit.h"
+
+#include <QKeyEvent>
+
+TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent) {}
+
+void TEdit::keyPressEvent(QKeyEvent* Event) {
+  char16_t key = 0;
+  if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
+    key = u'\r';
+  } else if (Event->text().size() == 1) {
+    key = Event->text().at(0).unicode();
+  }
+  if (key != 0) {
+    if (FDigitsOnly && key >= u' ' && (key < u'0' || key > u'9')) {
+      Event->accept();
+      return;
+    }
+    if (OnKeyPress) {
+      OnKeyPress(key);
+      if (key == 0) {
+        Event->accept();
+        return;
+      }
+    }
+  }
+  QLineEdit::keyPressEvent(Event);
+}
+
+void TEdit::focusInEvent(QFocusEvent* Event) {
+  QLineEdit::focusInEvent(Event);
+  if (FAutoSelect) {
+    selectAll();
+  } else {
+    deselect();
+  }
+}
+
+void TEdit::enterEvent(QEnterEvent* Event) {
+  QLineEdit::enterEvent(Event);
+  if (OnMouseEnter) OnMouseEnter();
+}

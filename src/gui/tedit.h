@@ -1,0 +1,35 @@
+// TEdit: a single-line edit with the few behaviours the windows ask for.
+//
+// - OnKeyPress sees each typed character first and may replace it with 0,
+//   which swallows the key (Enter starts a search instead of reaching the
+//   window). Enter and keypad Enter both arrive as character 13.
+// - DigitsOnly drops typed characters other than 0-9; pasted or
+//   programmatically set text is not filtered, as with a native number box.
+// - AutoSelect chooses whether the whole text is selected on entry.
+// - OnMouseEnter is raised when the mouse moves onto the edit.
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+class TEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TEdit(QWidget* Parent);
+
+  void SetDigitsOnly(bool Value) { FDigitsOnly = Value; }
+  void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+
+  std::function<void(char16_t& Key)> OnKeyPress;
+  std::function<void()> OnMouseEnter;
+
+ protected:
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void enterEvent(QEnterEvent* Event) override;
+
+ private:
+  bool FDigitsOnly = false;
+  bool FAutoSelect = false;
+};

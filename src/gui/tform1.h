@@ -1,0 +1,79 @@
+// TForm1: the settings window: the three search commands, the three scroll
+// distances, the two options, the maker's copyright line and the help link.
+//
+// The command boxes are the commands' only store; a search reads them when
+// it is dispatched. The window owns its widgets and wires them to the
+// settings rules through TSettingsView. Created hidden, right after the main
+// window; shown modelessly by the main window's Settings button, hidden
+// again (and saved) by OK. It has no close box and no default or cancel
+// button, and it does not keep the program running on its own.
+#pragma once
+
+#include "settings/settingsview.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TApplicationState;
+class TEdit;
+class TForm3;
+class TLinkLabel;
+class TSettingsFile;
+
+class TForm1 : public QWidget, public TSettingsView {
+  Q_OBJECT
+ public:
+  // Creates every control, then runs FormCreate, which loads and rewrites
+  // the settings file and sends MainWindow's panes to the start pages.
+  TForm1(TApplicationState& State, TForm3& MainWindow);
+  ~TForm1() override;
+
+  // The search command of engine slot 1, 2 or 3, as the box holds it now.
+  std::u16string SearchCommand(int Slot) const;
+
+  // Handlers.
+  void FormCreate();
+  void Button1Click();
+  void Label7Click();
+
+  // TSettingsView
+  std::u16string Text(TSettingsEdit Edit) const override;
+  void SetText(TSettingsEdit Edit, std::u16string_view Text) override;
+  bool Checked(TSettingsCheckBox Box) const override;
+  void SetChecked(TSettingsCheckBox Box, bool Checked) override;
+  void Hide() override;
+
+  // The controls, named as in the window design.
+  TEdit* Edit1 = nullptr;
+  TEdit* Edit3 = nullptr;
+  TEdit* Edit2 = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QCheckBox* CheckBox2 = nullptr;
+  TEdit* Edit4 = nullptr;
+  TEdit* Edit5 = nullptr;
+  TEdit* Edit6 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  TEdit* Edit7 = nullptr;
+  QLabel* Label6 = nullptr;
+  TLinkLabel* Label7 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Image1 = nullptr;
+
+ private:
+  TEdit* Edit(TSettingsEdit Which) const;
+
+  TApplicationState& FState;
+  TForm3& FMainWindow;
+  std::unique_ptr<TSettingsFile> FFile;
+};

@@ -1,0 +1,108 @@
+// TForm3: the main window: the two input lines, the option and engine boxes,
+// the Search and Settings buttons, the maker's link and the three result
+// panes under the rule.
+//
+// The window owns its widgets and wires their signals to handlers; the rules
+// those handlers follow (composition, dispatch, pane layout, page
+// completion, hover focus) live in the core libraries and reach the
+// widgets through TMainWindowView. Created once at start-up; closing it ends
+// the program.
+#pragma once
+
+#include "panes/browserpane.h"
+#include "panes/mainwindowview.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QToolButton;
+class QWebEngineProfile;
+class TApplicationState;
+class TEdit;
+class TForm1;
+class TLinkLabel;
+class TOptionBoxes;
+class TPageCompletion;
+class TQueryComposer;
+class TSearchDispatcher;
+class TWebBrowser;
+
+class TForm3 : public QWidget, public TMainWindowView {
+  Q_OBJECT
+ public:
+  // Creates every control, then runs FormCreate. Profile null: the default
+  // browser profile.
+  TForm3(TApplicationState& State, QWebEngineProfile* Profile);
+  ~TForm3() override;
+
+  // The settings window, shown by the Settings button and read by the
+  // searches and the hover pass. Set once, before the message loop.
+  void SetSettingsWindow(TForm1* Settings);
+
+  TBrowserPane& Pane(int Slot);
+
+  // Handlers.
+  void FormCreate();
+  void FormResize();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void Edit4KeyPress(char16_t& Key);
+  void Label7Click();
+  void ApplicationEvents1Idle();
+
+  // TMainWindowView
+  std::u16string Edit4Text() const override;
+  void SetEdit4Text(const std::u16string& Text) override;
+  std::u16string Edit5Text() const override;
+  void SetEdit5Text(const std::u16string& Text) override;
+  bool Checked(TMainCheckBox Box) const override;
+  void SetChecked(TMainCheckBox Box, bool Checked) override;
+  bool Edit4Focused() const override;
+  void FocusEdit4() override;
+  bool MainWindowActive() const override;
+
+  // The controls, named as in the window design.
+  TWebBrowser* WebBrowser3 = nullptr;
+  TWebBrowser* WebBrowser1 = nullptr;
+  TWebBrowser* WebBrowser2 = nullptr;
+  TEdit* Edit4 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QCheckBox* CheckBox2 = nullptr;
+  QWidget* Shape1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  TEdit* Edit5 = nullptr;
+  QCheckBox* CheckBox3 = nullptr;
+  QCheckBox* CheckBox4 = nullptr;
+  QCheckBox* CheckBox5 = nullptr;
+  QToolButton* SpeedButton1 = nullptr;
+  QToolButton* SpeedButton2 = nullptr;
+  TLinkLabel* Label7 = nullptr;
+
+  static constexpr int kMinTrackWidth = 1280;
+  static constexpr int kMinTrackHeight = 720;
+
+ protected:
+  void resizeEvent(QResizeEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+  void moveEvent(QMoveEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  QCheckBox* CheckBox(TMainCheckBox Box) const;
+  void ApplyMinimumTrackSize();
+  // Runs a handler; an error that escapes it goes to the standard error display.
+  template <class Handler>
+  void Guarded(Handler&& Run);
+
+  TApplicationState& FState;
+  TForm1* FSettings = nullptr;
+  std::unique_ptr<TOptionBoxes> FOptionBoxes;
+  std::unique_ptr<TQueryComposer> FComposer;
+  std::unique_ptr<TPageCompletion> FCompletion;
+  std::unique_ptr<TSearchDispatcher> FDispatcher;
+  bool FInIdle = false;
+};

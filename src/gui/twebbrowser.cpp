@@ -1,0 +1,78 @@
+#include "gui/twebbrowser.h"
+
+#include "gui/errordisplay.h"
+
+#include <QVariantList>
+#include <QWebEngineProfile>
+
+TWebBrowserPage::TWebBrowserPage(QWebEngineProfile* Profile, QObject* Parent)
+    : QWebEnginePage(Profile ? Profile : QWebEngineProfile::defaultProfile(), Parent) {}
+
+bool TWebBrowserPage::acceptNavigationRequest(const QUrl& Url, NavigationType Type, bool IsMainFrame) {
+  Q_EMIT navigationRequested();
+  return QWebEnginePage::acceptNavigationRequest(Url, Type, IsMainFrame);
+}
+
+QWebEnginePage* TWebBrowserPage::createWindow(WebWindowType) {
+  // A pane is the only window an engine gets: pop-ups and "open in new
+  // window" links load here.
+  return this;
+}
+
+TWebBrowser::TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent) : QWebEngineView(Parent) {
+  auto* page = new TWebBrowserPage(Profile, this);
+  setPage(page);
+  connect(page, &TWebBrowserPage::navigationRequested, this, [this] {
+    if (OnBeforeNavigate2) errordisplay::Guarded(OnBeforeNavigate2);
+  });
+  connect(page, &QWebEnginePage::loadStarted, this, [this] { ++FLoadGeneration; });
+  connect(page, &QWebEnginePage::loadFinished, this, [this](bool) { PageLoadFinished(); });
+}
+
+QUrl TWebBrowser::UrlFromText(const QString& Text) {
+  QUrl url(Text, QUrl::TolerantMode);
+  // A one-letter scheme is a drive letter ("C:\dir\start1.htm").
+  if (url.isValid() && url.scheme().size() > 1) return url;
+  return QUrl::fromLocalFile(Text);
+}
+
+void TWebBrowser::Navigate(const std::u16string& Url) {
+  load(UrlFromText(QString::fromStdU16String(Url)));
+}
+
+void TWebBrowser::PageLoadFinished() {
+  const quint64 generation = FLoadGeneration;
+  page()->runJavaScript(
+      QStringLiteral("[document.body !== null, document.documentElement ? document.documentElement.clientWidth : 0]"),
+      [this, generation](const QVariant& Result) {
+        if (generation != FLoadGeneration) return;
+        const QVariantList values = Result.toList();
+        FHasDocument = true;
+        FHasBody = values.size() == 2 && values.at(0).toBool();
+        FClientWidth = values.size() == 2 ? values.at(1).toInt() : 0;
+        if (OnDocumentComplete) errordisplay::Guarded(OnDocumentComplete);
+      });
+}
+
+bool TWebBrowser::HasDocument() const { return FHasDocument; }
+
+bool TWebBrowser::HasBody() const { return FHasBody; }
+
+std::int32_t TWebBrowser::RootClientWidth() const { return FClientWidth; }
+
+void TWebBrowser::ScrollBy(std::int32_t X, std::int32_t Y) {
+  page()->runJavaScript(QStringLiteral("window.scrollBy(%1, %2)").arg(X).arg(Y));
+}
+
+bool TWebBrowser::HasFocus() const {
+  const QWidget* proxy = focusProxy();
+  return proxy ? proxy->hasFocus() : hasFocus();
+}
+
+void TWebBrowser::Focus() { setFocus(Qt::OtherFocusReason); }
+
+TScreenRect TWebBrowser::ScreenRect() const {
+  const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+  const QPoint bottomRight = mapToGlobal(QPoint(width(), height()));
+  return {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
+}

@@ -1,0 +1,60 @@
+// TWebBrowser: one result pane, a Qt WebEngine view behind TBrowserPane.
+//
+// Qt WebEngine answers document queries asynchronously, so on every finished
+// load the pane reads the document's state (body present, root client width)
+// with one script call and raises OnDocumentComplete only once the answer is
+// in: the completion handler then sees one consistent document. An answer
+// that arrives after a newer navigation has started is dropped.
+// OnBeforeNavigate2 is raised for every navigation request, frames inside
+// the page included. Links that ask for a new window open in the same pane.
+// Lives on the UI thread, owned by its window.
+#pragma once
+
+#include "panes/browserpane.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+class QWebEngineProfile;
+
+class TWebBrowserPage : public QWebEnginePage {
+  Q_OBJECT
+ public:
+  explicit TWebBrowserPage(QWebEngineProfile* Profile, QObject* Parent);
+
+ Q_SIGNALS:
+  void navigationRequested();
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& Url, NavigationType Type, bool IsMainFrame) override;
+  QWebEnginePage* createWindow(WebWindowType Type) override;
+};
+
+class TWebBrowser : public QWebEngineView, public TBrowserPane {
+  Q_OBJECT
+ public:
+  // Profile null: the default profile.
+  explicit TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent);
+
+  // A URL with a scheme is loaded as it stands; anything else is taken
+  // as a local file path.
+  static QUrl UrlFromText(const QString& Text);
+
+  void Navigate(const std::u16string& Url) override;
+  bool HasDocument() const override;
+  bool HasBody() const override;
+  std::int32_t RootClientWidth() const override;
+  void ScrollBy(std::int32_t X, std::int32_t Y) override;
+  bool HasFocus() const override;
+  void Focus() override;
+  TScreenRect ScreenRect() const override;
+
+ private:
+  void PageLoadFinished();
+
+  bool FHasDocument = false;
+  bool FHasBody = false;
+  std::int32_t FClientWidth = 0;
+  // Counts load starts, so that a late answer for an older load is dropped.
+  quint64 FLoadGeneration = 0;
+};

@@ -1,0 +1,51 @@
+#include "search/searchdispatcher.h"
+
+#include "threads/workerexecutethread.h"
+#include "threads/workerthread.h"
+#include "uri/uri.h"
+
+TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags,
+                                     const TMainWindowView& View, TCommandSource Commands)
+    : FFlags(Flags), FView(View), FCommands(std::move(Commands)) {
+  for (int slot = 1; slot <= 3; ++slot) {
+    TSlot& entry = FSlots[slot - 1];
+    entry.Pane = Panes[slot - 1];
+    entry.Worker = new TWorkerThread(&FOwner);
+    entry.Worker->SetPriority(tpHighest);
+    entry.Worker->SetUpdateEnabled(false);
+    entry.Worker->SetOnExecute([this, slot](TObject*, TWorkerExecuteThread* Thread, void*& Data) {
+      WorkerExecute(slot, Thread, Data);
+    });
+  }
+}
+
+TSearchDispatcher::~TSearchDispatcher() = default;
+
+TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[Slot == 1 ? 0 : Slot == 2 ? 1 : 2].Worker; }
+
+void TSearchDispatcher::Dispatch(const std::u16string& Query) {
+  FFlags.ClearAll();
+  for (int slot = 1; slot <= 3; ++slot) {
+    if (FView.Checked(TMainWindowView::EngineCheckBox(slot))) StartSlot(slot, Query);
+  }
+}
+
+void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
+  TSlot& entry = FSlots[Slot - 1];
+  // A busy slot ignores the search; its running request must stay intact.
+  if (entry.Worker->Runing()) return;
+  entry.Request = std::make_unique<TSearchRequest>(TSearchRequest{FCommands(Slot), Query});
+  entry.Worker->Start(entry.Request.get());
+}
+
+std::u16string TSearchDispatcher::SearchUrl(const TSearchRequest& Request) {
+  return TUri::URLEncode(Request.Command + Request.Query);
+}
+
+void TSearchDispatcher::WorkerExecute(int Slot, TWorkerExecuteThread* Thread, void* Data) {
+  const auto* request = static_cast<const TSearchRequest*>(Data);
+  const std::u16string url = SearchUrl(*request);
+  TBrowserPane* pane = FSlots[Slot - 1].Pane;
+  if (!pane) return;
+  Thread->Synchronize(TNotifyEvent([pane, &url](TObject*) { pane->Navigate(url); }));
+}

@@ -1,0 +1,78 @@
+// TSearchDispatcher: the second half of the search action, and the three
+// engine slots' workers.
+//
+// Dispatch clears the three done flags, then starts the worker of every
+// ticked engine in slot order and returns at once. Each run gets the slot's
+// search command and the query as they stood at dispatch, so neither the
+// settings window's boxes nor SearchText is read off the UI thread; it
+// appends the query to the command, percent-encodes the whole with
+// TUri::URLEncode on its own thread and hands exactly one navigation request
+// to its pane on the UI thread (through the run's Synchronize). A slot whose
+// previous run has not yet ended ignores the search. A command that cannot
+// be encoded (no scheme, no host, an unpaired surrogate) ends that run
+// silently and leaves its pane alone.
+//
+// Lifetime: owns the three worker components; destroying the dispatcher
+// waits for runs still going (their navigation requests are dropped). The
+// panes, flags and view are borrowed and must outlive it. UI thread only,
+// except for the runs themselves.
+#pragma once
+
+#include "panes/browserpane.h"
+#include "panes/mainwindowview.h"
+#include "panes/panedone.h"
+#include "threads/component.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TWorkerExecuteThread;
+class TWorkerThread;
+
+// What one run needs, captured on the UI thread when the search is dispatched.
+struct TSearchRequest {
+  std::u16string Command;
+  std::u16string Query;
+};
+
+class TSearchDispatcher {
+ public:
+  // The search command of engine slot 1, 2 or 3, read on the UI thread.
+  using TCommandSource = std::function<std::u16string(int Slot)>;
+
+  // Panes[0..2] serve slots 1..3.
+  TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags, const TMainWindowView& View,
+                    TCommandSource Commands);
+  ~TSearchDispatcher();
+
+  // Clears the done flags and starts the ticked slots' workers with Query.
+  void Dispatch(const std::u16string& Query);
+
+  // The worker of engine slot 1, 2 or 3.
+  TWorkerThread& WorkerThread(int Slot);
+
+  // The URL a run of a slot navigates to: Command followed by Query,
+  // percent-encoded. Throws what TUri::URLEncode throws.
+  static std::u16string SearchUrl(const TSearchRequest& Request);
+
+ private:
+  struct TSlot {
+    TWorkerThread* Worker = nullptr;
+    TBrowserPane* Pane = nullptr;
+    // The request of the slot's current or last run; replaced only when a
+    // new run starts, so a run's request outlives the run.
+    std::unique_ptr<TSearchRequest> Request;
+  };
+
+  void StartSlot(int Slot, const std::u16string& Query);
+  void WorkerExecute(int Slot, TWorkerExecuteThread* Thread, void* Data);
+
+  // Owns the workers; declared before the slots that point at them.
+  TComponent FOwner{nullptr};
+  std::array<TSlot, 3> FSlots;
+  TPaneDoneFlags& FFlags;
+  const TMainWindowView& FView;
+  TCommandSource FCommands;
+};
