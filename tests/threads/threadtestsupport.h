@@ -40,9 +40,9 @@ class TGate {
     std::lock_guard<std::mutex> Guard(FLock);
     return FOpen;
   }
-  bool Wait() {
+  bool Wait(std::chrono::milliseconds Limit = Patience) {
     std::unique_lock<std::mutex> Lock(FLock);
-    return FChanged.wait_for(Lock, Patience, [this] { return FOpen; });
+    return FChanged.wait_for(Lock, Limit, [this] { return FOpen; });
   }
 
  private:
