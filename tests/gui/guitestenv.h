@@ -1,0 +1,38 @@
+// Shared set-up of the window tests: a fresh home folder per program run
+// (so the data folder, the settings file and the browser's storage are the
+// test's own), the thread support the windows need, an error sink instead of
+// the modal error box, and a main() that puts these in place.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+#include <QtTest>
+
+#include <functional>
+
+namespace guitest {
+
+// Points HOME and the XDG folders at a new temporary folder; call before
+// the application object exists.
+void PrepareEnvironment();
+// The temporary home folder made by PrepareEnvironment.
+QString Home();
+// Thread support and the error sink; call once the application object exists.
+void Install();
+// The error texts shown since the last call, which clears them.
+QStringList TakeErrors();
+// Processes events until Condition holds or TimeoutMs passes; answers Condition.
+bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs = 20000);
+
+}  // namespace guitest
+
+#define VARNESK_GUI_TEST_MAIN(TestClass)                       \
+  int main(int argc, char** argv) {                            \
+    guitest::PrepareEnvironment();                             \
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
+    QApplication application(argc, argv);                      \
+    guitest::Install();                                        \
+    TestClass test;                                            \
+    return QTest::qExec(&test, argc, argv);                    \
+  }

@@ -1,0 +1,193 @@
+// One search end to end, with the real windows and WebEngine panes against a
+// loopback HTTP server that the test runs: the words typed and Enter reach
+// the server as exactly one request per ticked engine with the exactly
+// encoded target, each result page reports how far it was scrolled, and the
+// input lines are emptied; a slot with a bad command stays where it was.
+
+#include "gui/tapplicationstate.h"
+#include "gui/tedit.h"
+#include "gui/tform1.h"
+#include "gui/tform3.h"
+#include "gui/twebbrowser.h"
+#include "guitestenv.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QToolButton>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+// A small HTTP server: every request is answered and closed. Result pages
+// (/g/, /b/, /y/) are wider than any pane and report their scroll position
+// to /report when they are scrolled.
+class TLoopbackServer : public QObject {
+ public:
+  TLoopbackServer() {
+    connect(&FServer, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* socket = FServer.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      }
+    });
+  }
+
+  bool Listen() { return FServer.listen(QHostAddress::LocalHost); }
+  quint16 Port() const { return FServer.serverPort(); }
+
+  // Request targets of the result pages, in arrival order.
+  QStringList Searches;
+  // The last scroll position each engine's page reported.
+  QMap<QString, int> Reports;
+
+ private:
+  void Serve(QTcpSocket* Socket) {
+    QByteArray& buffer = FBuffers[Socket];
+    buffer += Socket->readAll();
+    if (!buffer.contains("\r\n\r\n")) return;
+    const QByteArray target = buffer.split(' ').value(1);
+    FBuffers.remove(Socket);
+    QByteArray body;
+    QByteArray type = "text/html; charset=utf-8";
+    if (target.startsWith("/report?")) {
+      const QUrlQuery query(QString::fromLatin1(target.mid(8)));
+      Reports[query.queryItemValue(QStringLiteral("engine"))] = query.queryItemValue(QStringLiteral("x")).toInt();
+      type = "text/plain";
+    } else if (target.size() > 3 && target[0] == '/' && target[2] == '/' && QByteArray("gby").contains(target[1])) {
+      Searches.append(QString::fromLatin1(target));
+      const char engine = target[1];
+      body = "<!doctype html><html><head><title>result</title></head>"
+             "<body style='margin:0'><div style='width:3000px;height:2000px'>results</div><script>"
+             "addEventListener('scroll', () => fetch('/report?engine=" +
+             QByteArray(1, engine) + "&x=' + Math.round(scrollX)));</script></body></html>";
+    } else {
+      Socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+      Socket->disconnectFromHost();
+      return;
+    }
+    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " +
+                  QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
+    Socket->disconnectFromHost();
+  }
+
+  QTcpServer FServer;
+  QMap<QTcpSocket*, QByteArray> FBuffers;
+};
+
+// Types Text into Widget one key event per character, as a keyboard would,
+// non-ASCII letters included.
+void Type(QWidget* Widget, const QString& Text) {
+  for (const QChar c : Text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(Widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(Widget, &release);
+  }
+}
+
+}  // namespace
+
+class SearchEndToEndTest : public QObject {
+  Q_OBJECT
+
+ private:
+  TLoopbackServer FServer;
+  std::unique_ptr<TApplicationState> FState;
+  std::unique_ptr<TForm3> FForm3;
+  std::unique_ptr<TForm1> FForm1;
+
+  QString Command(char Engine) const {
+    return QStringLiteral("http://127.0.0.1:%1/%2/search?q=").arg(FServer.Port()).arg(QLatin1Char(Engine));
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    QVERIFY(FServer.Listen());
+    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + QStringLiteral("/vrk.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write((Command('g') + QStringLiteral("\r\n") + Command('b') + QStringLiteral("\r\n") + Command('y') +
+                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
+                   .toLatin1());
+    file.close();
+
+    FState = std::make_unique<TApplicationState>();
+    FForm3 = std::make_unique<TForm3>(*FState, nullptr);
+    FForm1 = std::make_unique<TForm1>(*FState, *FForm3);
+    FForm3->SetSettingsWindow(FForm1.get());
+    FForm3->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FForm3.get()));
+    const TPaneDoneFlags& done = FState->PaneDone;
+    QVERIFY(guitest::WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; }));
+  }
+
+  void cleanupTestCase() {
+    FForm3.reset();
+    FForm1.reset();
+    QCOMPARE(guitest::TakeErrors(), QStringList());
+  }
+
+  void enterSearchesEveryTickedEngine() {
+    FForm3->Edit4->setFocus();
+    Type(FForm3->Edit4, QStringLiteral("caf\u00E9 100% C#"));
+    Type(FForm3->Edit5, QStringLiteral("\"used parts\" diy"));
+    QTest::keyClick(FForm3->Edit4, Qt::Key_Return);
+
+    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 3; }));
+    QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty() && FForm3->Edit5->text().isEmpty(); }));
+    QTest::qWait(300);  // no second request may follow
+    const QString query = QStringLiteral("caf%C3%A9%20100%25%20C%23%20-%22used%20parts%22%20-diy");
+    QStringList searches = FServer.Searches;
+    searches.sort();
+    QCOMPARE(searches, (QStringList{QStringLiteral("/b/search?q=") + query, QStringLiteral("/g/search?q=") + query,
+                                    QStringLiteral("/y/search?q=") + query}));
+    QCOMPARE(FServer.Reports.value(QStringLiteral("g")), 150);
+    QCOMPARE(FServer.Reports.value(QStringLiteral("b")), 100);
+    QCOMPARE(FServer.Reports.value(QStringLiteral("y")), 120);
+  }
+
+  void badCommandLeavesItsPaneAlone() {
+    FServer.Searches.clear();
+    FServer.Reports.clear();
+    // No scheme: slot 2 cannot build a URL.
+    FForm1->Edit2->setText(QStringLiteral("127.0.0.1/b/search?q="));
+    const QUrl paneTwoBefore = FForm3->WebBrowser2->url();
+    FForm3->Edit4->setText(QStringLiteral("red apple"));
+    FForm3->SpeedButton1->click();
+
+    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 2; }));
+    QTest::qWait(500);
+    QStringList searches = FServer.Searches;
+    searches.sort();
+    QCOMPARE(searches, (QStringList{QStringLiteral("/g/search?q=red%20apple"), QStringLiteral("/y/search?q=red%20apple")}));
+    QCOMPARE(FForm3->WebBrowser2->url(), paneTwoBefore);
+    // Slot 2 never completed, so the words stay.
+    QCOMPARE(FForm3->Edit4->text(), QStringLiteral("red apple"));
+    QVERIFY(!FState->PaneDone.PaneDone2);
+    FForm1->Edit2->setText(Command('b'));
+  }
+
+  void untickedEngineGetsNoRequest() {
+    FServer.Searches.clear();
+    FServer.Reports.clear();
+    FForm3->CheckBox4->setChecked(false);
+    FForm3->Edit4->setText(QStringLiteral("solar"));
+    FForm3->SpeedButton1->click();
+    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 2; }));
+    QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty(); }));
+    QStringList searches = FServer.Searches;
+    searches.sort();
+    QCOMPARE(searches, (QStringList{QStringLiteral("/g/search?q=solar"), QStringLiteral("/y/search?q=solar")}));
+    FForm3->CheckBox4->setChecked(true);
+  }
+};
+
+VARNESK_GUI_TEST_MAIN(SearchEndToEndTest)
+#include "search_e2e_test.moc"
