@@ -36,7 +36,10 @@ bool CheckSynchronize(int TimeoutMs = 0);
 
 // The hook called, on the queuing thread, each time a request is queued: the
 // application sets it so that its event loop calls CheckSynchronize soon. An
-// exception thrown by the hook is ignored. An empty hook clears it.
+// exception thrown by the hook is ignored. An empty hook clears it. The hook
+// runs after its request is queued, so the request may already have been
+// served, and a replaced hook may still be running on a thread for a moment:
+// what it refers to must outlive it (the application sets one for its run).
 void SetWakeMainThread(std::function<void()> Hook);
 
 namespace varnesk::threads {

@@ -129,8 +129,8 @@ TThread::~TThread() {
     std::lock_guard<std::mutex> Guard(FLock);
     NeverStarted = !FStarted;
     FDestroying = NeverStarted;
+    FChanged.notify_all();
   }
-  FChanged.notify_all();
   if (!NeverStarted && !Finished()) {
     Terminate();
     Resume();
@@ -191,11 +191,11 @@ void TThread::Run() {
 }
 
 void TThread::Resume() {
-  {
-    std::lock_guard<std::mutex> Guard(FLock);
-    FSuspended = false;
-    FStarted = true;
-  }
+  // Notified under the lock: once released, the thread may run to its end
+  // and free itself before this call returns.
+  std::lock_guard<std::mutex> Guard(FLock);
+  FSuspended = false;
+  FStarted = true;
   FChanged.notify_all();
 }
 

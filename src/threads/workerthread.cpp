@@ -23,26 +23,27 @@ TWorkerThread::TWorkerThread(TComponent* AOwner)
 }
 
 TWorkerThread::~TWorkerThread() {
-  FUpdateTimer->SetEnabled(false);
-  if (TWorkerExecuteThread* Run = FExecuteThread.load()) {
-    // Nobody hears of this run's end, so it leaves its group now, while the
-    // group can still uncount it.
-    SetThreadGroup(nullptr);
-    Run->SetOnTerminate([this](TObject* Sender) { WorkerReleased(Sender); });
-    Run->Terminate();
-    Run->Resume();
-    if (IsMainThread()) {
-      // Serves the run's Synchronize calls, and finally its end, which
-      // clears FExecuteThread.
-      while (FExecuteThread.load() != nullptr) CheckSynchronize(ReleaseWaitMs);
-    } else {
-      // The main thread's loop serves them.
-      std::unique_lock<std::mutex> Lock(FExecuteLock);
-      FReleased.wait(Lock, [this] { return FExecuteThread.load() == nullptr; });
+  // The run, the timer and the group belong to the main thread: freed
+  // elsewhere, the component has the main thread do this part and waits.
+  varnesk::threads::SynchronizeOnMainThread([this] {
+    FUpdateTimer->SetEnabled(false);
+    if (TWorkerExecuteThread* Run = FExecuteThread.load()) {
+      Run->SetOnTerminate([this](TObject* Sender) { WorkerReleased(Sender); });
+      Run->Terminate();
+      Run->Resume();
     }
-  }
-  FUpdateTimer.reset();
-  SetThreadGroup(nullptr);
+    // Left while the run is still going, so that the group, which will hear
+    // nothing of its end, uncounts it. An error from the group's handlers
+    // must not stop the wait below.
+    try {
+      SetThreadGroup(nullptr);
+    } catch (...) {
+    }
+    // Serves the run's Synchronize calls, and finally its end, which clears
+    // FExecuteThread.
+    while (FExecuteThread.load() != nullptr) CheckSynchronize(ReleaseWaitMs);
+    FUpdateTimer.reset();
+  });
 }
 
 bool TWorkerThread::Runing() const { return FExecuteThread.load() != nullptr; }
@@ -177,12 +178,8 @@ void TWorkerThread::WorkerTerminated(TObject* Sender) {
 }
 
 void TWorkerThread::WorkerReleased(TObject* Sender) {
-  {
-    std::lock_guard<std::mutex> Guard(FExecuteLock);
-    TWorkerExecuteThread* Expected = dynamic_cast<TWorkerExecuteThread*>(Sender);
-    if (Expected != nullptr) FExecuteThread.compare_exchange_strong(Expected, nullptr);
-  }
-  FReleased.notify_all();
+  TWorkerExecuteThread* Expected = dynamic_cast<TWorkerExecuteThread*>(Sender);
+  if (Expected != nullptr) FExecuteThread.compare_exchange_strong(Expected, nullptr);
 }
 
 TWorkerExecuteThread* TWorkerThread::CreateExecuteThread(void* Data) {

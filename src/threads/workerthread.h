@@ -19,17 +19,18 @@
 // ticks only while UpdateEnabled; each tick reports PercentProgress to the
 // group and to OnUpdate.
 //
-// Everything except OnExecute runs on the main thread: Start, Stop, the
-// setters and the destructor are called there. Runing, Interrupted and Thread
-// may be read from any thread. Destroying a running component asks the run to
-// terminate (resuming it if suspended) and waits, serving the main-thread
-// queue so that the handler's Synchronize calls still run, until OnExecute has
-// returned; no OnTerminate is raised for that run. The component must not be
-// freed from its own handlers or from an event that its own run synchronises.
+// Everything except OnExecute runs on the main thread: Start, Stop and the
+// setters are called there. Runing, Interrupted and Thread may be read from
+// any thread. Destroying a running component asks the run to terminate
+// (resuming it if suspended) and waits, serving the main-thread queue so that
+// the handler's Synchronize calls still run, until OnExecute has returned; no
+// OnTerminate is raised for that run. Freed on another thread, the component
+// has the main thread release its run, timer and group (through Synchronize)
+// and waits for it. It must not be freed from its own handlers or from an
+// event that its own run synchronises.
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -100,10 +101,8 @@ class TWorkerThread : public TWorkerThreadBase {
   bool FUpdateEnabled = false;
   std::atomic<bool> FInterrupted{false};
   // Guards FOnExecute, which the run's thread reads while the main thread may
-  // set it, and the release of a run while the component is destroyed off the
-  // main thread.
+  // set it.
   mutable std::mutex FExecuteLock;
-  std::condition_variable FReleased;
   // The run whose end WorkerTerminated is handling, for the group's notice.
   TWorkerExecuteThread* FEndingThread = nullptr;
 };

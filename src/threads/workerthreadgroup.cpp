@@ -20,7 +20,12 @@ TWorkerThreadGroup::TWorkerThreadGroup(TComponent* AOwner) : TWorkerThreadBase(A
 
 TWorkerThreadGroup::~TWorkerThreadGroup() {
   FDestroying = true;
-  SetThreadGroup(nullptr);
+  // The enclosing group's handlers run while it uncounts this group's runs;
+  // an error there must not stop the detaching.
+  try {
+    SetThreadGroup(nullptr);
+  } catch (...) {
+  }
   for (;;) {
     TWorkerThreadBase* Item = ItemAt(0);
     if (Item == nullptr) break;

@@ -22,11 +22,13 @@ struct THeldWorker {
         Raw(Worker.get()), Timer(Timers.Last()) {
     Worker->SetOnExecute([this](TObject*, TWorkerExecuteThread* Thread, void*&) {
       std::shared_ptr<TGate> Own = Gate;
+      Began->Open();
       while (!Own->IsOpen() && !Thread->CheckTerminated()) Own->Wait(std::chrono::milliseconds(1));
     });
   }
   void Start(void* Data = nullptr) {
     Gate = std::make_shared<TGate>();
+    Began = std::make_shared<TGate>();
     Worker->Start(Data);
   }
   bool Release() {
@@ -39,6 +41,7 @@ struct THeldWorker {
   const TWorkerThread* Raw;  // stays known while Worker is being destroyed
   TManualTimer* Timer;
   std::shared_ptr<TGate> Gate = std::make_shared<TGate>();
+  std::shared_ptr<TGate> Began = std::make_shared<TGate>();  // the handler is running
 };
 
 // Records a group's events as "<event> <member name or group>".
@@ -248,9 +251,15 @@ TEST_F(WorkerThreadGroup, StartStopSuspendResumeReachEachDirectMemberInListOrder
   }
   B.Start(&Data);  // already running: the group's Start passes it by
   Order.clear();
+  for (THeldWorker* W : {&A, &C}) {
+    W->Gate = std::make_shared<TGate>();
+    W->Began = std::make_shared<TGate>();
+  }
   Group.Start(&Data);
   EXPECT_EQ(Order, (std::vector<std::string>{"a", "c"}));
   EXPECT_EQ(Group.CountRuning(), 3);
+  // Stopped before its handler began, a run skips it and is not interrupted.
+  for (THeldWorker* W : {&A, &B, &C}) ASSERT_TRUE(W->Began->Wait()) << W->Name;
 
   Group.Suspend();
   for (THeldWorker* W : {&A, &B, &C}) EXPECT_TRUE(W->Worker->Thread()->Suspended()) << W->Name;
