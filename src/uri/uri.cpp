@@ -176,95 +176,187 @@ bool Passes(const TPassTable& ATable, char16_t AUnit) { return AUnit < ATable.si
 
 bool IsLowSurrogate(char16_t AUnit) { return AUnit >= 0xDC00 && AUnit <= 0xDFFF; }
 
+[[noreturn]] void ThrowUnpairedSurrogate(bool AHigh, std::size_t AIndex) {
+  const std::string Position = std::to_string(AIndex + 1);
+  if (AHigh)
+    throw EArgumentException("High surrogate char without a following low surrogate char at index: " + Position +
+                             ". Check that the string is encoded properly");
+  throw EArgumentException("Low surrogate char without a preceding high surrogate char at index: " + Position +
+                           ". Check that the string is encoded properly");
+}
+
 // The number of code units (1, or 2 for a surrogate pair) of the character
 // at AIndex; an unpaired surrogate raises, with its 1-based position.
 std::size_t CharLength(TView AText, std::size_t AIndex) {
   const char16_t Unit = AText[AIndex];
   if (Unit < 0xD800 || Unit > 0xDFFF) return 1;
-  if (IsLowSurrogate(Unit))
-    throw EArgumentException("Low surrogate char without a preceding high surrogate char at index: " +
-                             std::to_string(AIndex + 1) + ". Check that the string is encoded properly");
+  if (IsLowSurrogate(Unit)) ThrowUnpairedSurrogate(false, AIndex);
   if (AIndex + 1 < AText.size() && IsLowSurrogate(AText[AIndex + 1])) return 2;
-  throw EArgumentException("High surrogate char without a following low surrogate char at index: " +
-                           std::to_string(AIndex + 1) + ". Check that the string is encoded properly");
+  ThrowUnpairedSurrogate(true, AIndex);
 }
 
-char32_t CodePointAt(TView AText, std::size_t AIndex, std::size_t ALength) {
-  if (ALength == 1) return AText[AIndex];
-  return 0x10000 + ((char32_t{AText[AIndex]} - 0xD800) << 10) + (char32_t{AText[AIndex + 1]} - 0xDC00);
+// The code units each code unit below U+0081 adds to the UTF-8 percent
+// encoding beyond its own one: 0 when it passes, 2 for "%XX", 5 for
+// "%XX%XX" (U+0080 in a path).
+using TExtraTable = std::array<unsigned char, 0x81>;
+
+constexpr TExtraTable MakeExtraTable(const TPassTable& APass) {
+  TExtraTable Table{};
+  for (std::size_t Unit = 0; Unit < Table.size(); ++Unit) Table[Unit] = APass[Unit] ? 0 : Unit < 0x80 ? 2 : 5;
+  return Table;
 }
+
+constexpr TExtraTable PathExtra = MakeExtraTable(PathPass);
+constexpr TExtraTable ParamsExtra = MakeExtraTable(ParamsPass);
+
+const TExtraTable& ExtraFor(const TPassTable& APass) { return &APass == &PathPass ? PathExtra : ParamsExtra; }
 
 // The exact length of the UTF-8 percent encoding of AText; raises what the
 // encoding itself would raise, at the same place.
 std::size_t EncodedLengthUtf8(TView AText, const TPassTable& APass) {
-  std::size_t Length = 0;
-  for (std::size_t I = 0; I < AText.size();) {
+  const TExtraTable& Extra = ExtraFor(APass);
+  std::size_t Length = AText.size();
+  for (std::size_t I = 0; I < AText.size(); ++I) {
     const char16_t Unit = AText[I];
-    if (Passes(APass, Unit)) {
-      ++Length;
+    if (Unit < Extra.size()) {
+      Length += Extra[Unit];
+    } else if (Unit < 0x800) {
+      Length += 5;
+    } else if (Unit < 0xD800 || Unit > 0xDFFF) {
+      Length += 8;
+    } else {
+      CharLength(AText, I);
+      Length += 10;  // twelve for the pair
       ++I;
-      continue;
     }
-    const std::size_t Units = CharLength(AText, I);
-    Length += 3 * (Units == 2 ? 4 : Unit < 0x80 ? 1 : Unit < 0x800 ? 2 : 3);
-    I += Units;
   }
   return Length;
 }
 
-void AppendEscapes(std::u16string& R, const unsigned char* ABytes, std::size_t ACount) {
-  static constexpr char16_t Hex[] = u"0123456789ABCDEF";
-  for (std::size_t I = 0; I < ACount; ++I) {
-    const char16_t Escape[3] = {u'%', Hex[ABytes[I] >> 4], Hex[ABytes[I] & 0x0F]};
-    R.append(Escape, 3);
+constexpr char16_t HexDigits[] = u"0123456789ABCDEF";
+
+char16_t* WriteEscape(char16_t* AOut, unsigned AByte) {
+  AOut[0] = u'%';
+  AOut[1] = HexDigits[AByte >> 4];
+  AOut[2] = HexDigits[AByte & 0x0F];
+  return AOut + 3;
+}
+
+// Writes the UTF-8 percent encoding of AText at AOut, which has room for
+// EncodedLengthUtf8(AText) code units, and returns the end.
+char16_t* WriteUtf8(char16_t* AOut, TView AText, const TPassTable& APass) {
+  for (std::size_t I = 0; I < AText.size(); ++I) {
+    const unsigned Unit = AText[I];
+    if (Unit < APass.size() && APass[Unit]) {
+      *AOut++ = static_cast<char16_t>(Unit);
+    } else if (Unit < 0x80) {
+      AOut = WriteEscape(AOut, Unit);
+    } else if (Unit < 0x800) {
+      AOut = WriteEscape(AOut, 0xC0 | Unit >> 6);
+      AOut = WriteEscape(AOut, 0x80 | (Unit & 0x3F));
+    } else if (Unit < 0xD800 || Unit > 0xDFFF) {
+      AOut = WriteEscape(AOut, 0xE0 | Unit >> 12);
+      AOut = WriteEscape(AOut, 0x80 | (Unit >> 6 & 0x3F));
+      AOut = WriteEscape(AOut, 0x80 | (Unit & 0x3F));
+    } else {
+      CharLength(AText, I);
+      const unsigned CodePoint = 0x10000 + ((Unit - 0xD800) << 10) + (AText[++I] - 0xDC00u);
+      AOut = WriteEscape(AOut, 0xF0 | CodePoint >> 18);
+      AOut = WriteEscape(AOut, 0x80 | (CodePoint >> 12 & 0x3F));
+      AOut = WriteEscape(AOut, 0x80 | (CodePoint >> 6 & 0x3F));
+      AOut = WriteEscape(AOut, 0x80 | (CodePoint & 0x3F));
+    }
+  }
+  return AOut;
+}
+
+// Appends AText percent-encoded through any byte encoding; a run of passing
+// code units is copied in one piece.
+void AppendEncoded(std::u16string& R, TView AText, const TPassTable& APass, const TByteEncoding& AEncoding,
+                   std::string& ABytes) {
+  std::size_t I = 0;
+  while (I < AText.size()) {
+    std::size_t End = I;
+    while (End < AText.size() && Passes(APass, AText[End])) ++End;
+    R.append(AText.data() + I, End - I);
+    if (End == AText.size()) break;
+    const std::size_t Units = CharLength(AText, End);
+    ABytes.clear();
+    AEncoding.Encode(AText.substr(End, Units), ABytes);
+    for (const char Byte : ABytes) {
+      const auto Value = static_cast<unsigned char>(Byte);
+      const char16_t Escape[3] = {u'%', HexDigits[Value >> 4], HexDigits[Value & 0x0F]};
+      R.append(Escape, 3);
+    }
+    I = End + Units;
   }
 }
 
-// The byte encoding of one call. Any UTF-8 encoding is done inline.
-struct TEncoder {
-  const TByteEncoding* Custom = nullptr;  // nullptr: UTF-8
-  std::string Bytes;                      // working buffer for Custom
+// The byte encoding of one call; nullptr stands for UTF-8, which is done
+// inline into a result of exactly the right size.
+const TByteEncoding* CustomEncoding(const TByteEncoding* AByteEncoding) {
+  const TByteEncoding& Encoding = AByteEncoding ? *AByteEncoding : TByteEncoding::UTF8();
+  return typeid(Encoding) == typeid(TUtf8Encoding) ? nullptr : &Encoding;
+}
 
-  explicit TEncoder(const TByteEncoding* AByteEncoding) {
-    const TByteEncoding& Encoding = AByteEncoding ? *AByteEncoding : TByteEncoding::UTF8();
-    if (typeid(Encoding) != typeid(TUtf8Encoding)) Custom = &Encoding;
+std::u16string EncodePart(TView AText, const TPassTable& APass, const TByteEncoding* AByteEncoding) {
+  std::u16string R;
+  if (const TByteEncoding* Custom = CustomEncoding(AByteEncoding)) {
+    std::string Bytes;
+    R.reserve(AText.size());
+    AppendEncoded(R, AText, APass, *Custom, Bytes);
+  } else {
+    R.resize(EncodedLengthUtf8(AText, APass));
+    WriteUtf8(R.data(), AText, APass);
   }
+  return R;
+}
 
-  // Appends AText percent-encoded; the run of passing code units is copied
-  // in one piece.
-  void Append(std::u16string& R, TView AText, const TPassTable& APass) {
-    std::size_t I = 0;
-    while (I < AText.size()) {
-      std::size_t End = I;
-      while (End < AText.size() && Passes(APass, AText[End])) ++End;
-      R.append(AText.data() + I, End - I);
-      if (End == AText.size()) break;
-      const std::size_t Units = CharLength(AText, End);
-      if (Custom) {
-        Bytes.clear();
-        Custom->Encode(AText.substr(End, Units), Bytes);
-        AppendEscapes(R, reinterpret_cast<const unsigned char*>(Bytes.data()), Bytes.size());
-      } else {
-        unsigned char Utf8[TUtf8Encoding::MaxCodePointBytes];
-        AppendEscapes(R, Utf8, TUtf8Encoding::EncodeCodePoint(CodePointAt(AText, End, Units), Utf8));
-      }
-      I = End + Units;
-    }
+// The encoded URL joined without user information and bookmark. The parts
+// are encoded before the join, so their errors, in the order path,
+// document, parameters, come before the join's.
+std::u16string JoinEncodedUtf8(const TUriParts& P) {
+  const std::size_t PathLength = EncodedLengthUtf8(P.Path, PathPass);
+  const std::size_t DocumentLength = EncodedLengthUtf8(P.Document, PathPass);
+  const std::size_t ParamsLength = EncodedLengthUtf8(P.Params, ParamsPass);
+  CheckJoinable(P);
+  const std::size_t HeadEnd = HeadLength(P, false);
+  const std::size_t Total = HeadEnd + PathLength + DocumentLength + (P.Params.empty() ? 0 : 1 + ParamsLength);
+  std::u16string R;
+  R.reserve(Total);
+  AppendHead(R, P, false);
+  R.resize(Total);
+  char16_t* Out = R.data() + HeadEnd;
+  Out = WriteUtf8(Out, P.Path, PathPass);
+  Out = WriteUtf8(Out, P.Document, PathPass);
+  if (!P.Params.empty()) {
+    *Out++ = u'?';
+    WriteUtf8(Out, P.Params, ParamsPass);
   }
+  return R;
+}
 
-  // A capacity for the encoding of AText: exact for UTF-8 (and raising
-  // what the encoding would raise), a lower bound otherwise.
-  std::size_t Length(TView AText, const TPassTable& APass) const {
-    return Custom ? AText.size() : EncodedLengthUtf8(AText, APass);
+std::u16string JoinEncodedCustom(const TUriParts& P, const TByteEncoding& AEncoding) {
+  std::string Bytes;
+  std::u16string R;
+  if (P.Protocol.empty() || P.Host.empty()) {
+    AppendEncoded(R, P.Path, PathPass, AEncoding, Bytes);
+    AppendEncoded(R, P.Document, PathPass, AEncoding, Bytes);
+    AppendEncoded(R, P.Params, ParamsPass, AEncoding, Bytes);
+    CheckJoinable(P);
   }
-
-  std::u16string Encode(TView AText, const TPassTable& APass) {
-    std::u16string R;
-    R.reserve(Length(AText, APass));
-    Append(R, AText, APass);
-    return R;
+  R.reserve(HeadLength(P, false) + PathAndParamsLength(P));
+  AppendHead(R, P, false);
+  AppendEncoded(R, P.Path, PathPass, AEncoding, Bytes);
+  AppendEncoded(R, P.Document, PathPass, AEncoding, Bytes);
+  if (!P.Params.empty()) {
+    R.push_back(u'?');
+    const std::size_t Mark = R.size();
+    AppendEncoded(R, P.Params, ParamsPass, AEncoding, Bytes);
+    if (R.size() == Mark) R.pop_back();  // the encoding gave no bytes: no parameters
   }
-};
+  return R;
+}
 
 std::optional<unsigned> ParseHex(TView AText, std::size_t AFrom, std::size_t ADigits) {
   if (AFrom > AText.size() || AText.size() - AFrom < ADigits) return std::nullopt;
@@ -366,38 +458,16 @@ std::u16string TUri::URLEncode(std::u16string_view ASrc, const TByteEncoding* AB
   std::u16string Work(ASrc);
   NormalizePath(Work);
   const TUriParts P = Cut(Work);
-  TEncoder Encoder(AByteEncoding);
-  if (P.Protocol.empty() || P.Host.empty()) {
-    // The parts are encoded before the join, so their errors come first.
-    std::u16string Discarded;
-    Encoder.Append(Discarded, P.Path, PathPass);
-    Encoder.Append(Discarded, P.Document, PathPass);
-    Encoder.Append(Discarded, P.Params, ParamsPass);
-    CheckJoinable(P);
-  }
-  const std::size_t PathLength = Encoder.Length(P.Path, PathPass);
-  const std::size_t DocumentLength = Encoder.Length(P.Document, PathPass);
-  const std::size_t ParamsLength = Encoder.Length(P.Params, ParamsPass);
-  std::u16string R;
-  R.reserve(HeadLength(P, false) + PathLength + DocumentLength + (P.Params.empty() ? 0 : 1 + ParamsLength));
-  AppendHead(R, P, false);
-  Encoder.Append(R, P.Path, PathPass);
-  Encoder.Append(R, P.Document, PathPass);
-  if (!P.Params.empty()) {
-    R.push_back(u'?');
-    const std::size_t Mark = R.size();
-    Encoder.Append(R, P.Params, ParamsPass);
-    if (R.size() == Mark) R.pop_back();  // a byte encoding gave no bytes: no parameters
-  }
-  return R;
+  if (const TByteEncoding* Custom = CustomEncoding(AByteEncoding)) return JoinEncodedCustom(P, *Custom);
+  return JoinEncodedUtf8(P);
 }
 
 std::u16string TUri::PathEncode(std::u16string_view ASrc, const TByteEncoding* AByteEncoding) {
-  return TEncoder(AByteEncoding).Encode(ASrc, PathPass);
+  return EncodePart(ASrc, PathPass, AByteEncoding);
 }
 
 std::u16string TUri::ParamsEncode(std::u16string_view ASrc, const TByteEncoding* AByteEncoding) {
-  return TEncoder(AByteEncoding).Encode(ASrc, ParamsPass);
+  return EncodePart(ASrc, ParamsPass, AByteEncoding);
 }
 
 // Collects bytes: a plain code unit gives its low eight bits, "%XX" one

@@ -7,6 +7,27 @@ constexpr char32_t ReplacementChar = 0xFFFD;
 bool IsHighSurrogate(char16_t AUnit) { return AUnit >= 0xD800 && AUnit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t AUnit) { return AUnit >= 0xDC00 && AUnit <= 0xDFFF; }
 
+// Appends the 1 to 4 bytes of ACodePoint (at most U+10FFFF, not a surrogate).
+void AppendUtf8(char32_t ACodePoint, std::string& ABytes) {
+  if (ACodePoint < 0x80) {
+    ABytes.push_back(static_cast<char>(ACodePoint));
+  } else if (ACodePoint < 0x800) {
+    const char Bytes[2] = {static_cast<char>(0xC0 | (ACodePoint >> 6)), static_cast<char>(0x80 | (ACodePoint & 0x3F))};
+    ABytes.append(Bytes, 2);
+  } else if (ACodePoint < 0x10000) {
+    const char Bytes[3] = {static_cast<char>(0xE0 | (ACodePoint >> 12)),
+                           static_cast<char>(0x80 | ((ACodePoint >> 6) & 0x3F)),
+                           static_cast<char>(0x80 | (ACodePoint & 0x3F))};
+    ABytes.append(Bytes, 3);
+  } else {
+    const char Bytes[4] = {static_cast<char>(0xF0 | (ACodePoint >> 18)),
+                           static_cast<char>(0x80 | ((ACodePoint >> 12) & 0x3F)),
+                           static_cast<char>(0x80 | ((ACodePoint >> 6) & 0x3F)),
+                           static_cast<char>(0x80 | (ACodePoint & 0x3F))};
+    ABytes.append(Bytes, 4);
+  }
+}
+
 void AppendCodePoint(char32_t ACodePoint, std::u16string& AText) {
   if (ACodePoint < 0x10000) {
     AText.push_back(static_cast<char16_t>(ACodePoint));
@@ -30,9 +51,7 @@ void TUtf8Encoding::Encode(std::u16string_view AText, std::string& ABytes) const
     } else if (IsHighSurrogate(Unit) || IsLowSurrogate(Unit)) {
       CodePoint = ReplacementChar;
     }
-    unsigned char Bytes[MaxCodePointBytes];
-    const std::size_t Count = EncodeCodePoint(CodePoint, Bytes);
-    ABytes.append(reinterpret_cast<const char*>(Bytes), Count);
+    AppendUtf8(CodePoint, ABytes);
   }
 }
 

@@ -30,7 +30,9 @@ TEST(TUtf8Encoding, Encodes) {
     SCOPED_TRACE(Show(Case.Text));
     std::string Bytes = "x";
     Utf8.Encode(Case.Text, Bytes);
-    EXPECT_EQ(Bytes, "x" + std::string(Case.Bytes));
+    std::string Expected = "x";
+    Expected += Case.Bytes;
+    EXPECT_EQ(Bytes, Expected);
   }
 }
 
@@ -68,7 +70,9 @@ TEST(TUtf8Encoding, DecodesWithOneReplacementPerMaximalSubpart) {
     SCOPED_TRACE(::testing::PrintToString(std::string(Case.Bytes)));
     std::u16string Text = u"x";
     Utf8.Decode(Case.Bytes, Text);
-    EXPECT_EQ(Text, u"x" + std::u16string(Case.Text));
+    std::u16string Expected = u"x";
+    Expected += Case.Text;
+    EXPECT_EQ(Text, Expected);
   }
 }
 
