@@ -1,0 +1,23 @@
+// TPaneDoneFlags: one done flag per engine slot.
+//
+// A flag is true when its slot's pane has completed a page, passed the
+// readiness tests and been scrolled since the pane's last before-navigate
+// event. Page completion alone sets flags true; the search and the settings
+// window's creation clear all three. One instance lives for the whole run,
+// owned by the application; only the UI thread touches it, so nothing is
+// locked.
+#pragma once
+
+struct TPaneDoneFlags {
+  bool PaneDone1 = false;
+  bool PaneDone2 = false;
+  bool PaneDone3 = false;
+
+  // The flag of engine slot 1, 2 or 3 (any other slot answers slot 3, as
+  // TSettings::ScrollPixels does).
+  bool& PaneDone(int Slot);
+  bool PaneDone(int Slot) const;
+
+  // Sets all three flags false.
+  void ClearAll();
+};
