@@ -349,6 +349,13 @@ TEST_F(SettingsFileTest, LoadErrorsCarryTheirCode) {
   }
 }
 
+TEST_F(SettingsFileTest, ReadingStopsAtTheSizeCap) {
+  Folder.Write("vrk.txt", std::string(MaxSettingsFileBytes + 100, 'x') + "\nsecond\n");
+  File.LoadSettings();
+  EXPECT_EQ(View.Texts[0].size(), MaxSettingsFileBytes);
+  EXPECT_EQ(View.Texts[1], u"");  // past the cap counts as past the end
+}
+
 TEST_F(SettingsFileTest, InMemoryLoadMatchesFileLoad) {
   const std::string Bytes = "x\ny\r\nz\rw\nno\nyes\n$10\n-3\n9 \n";
   Folder.Write("vrk.txt", Bytes);
