@@ -5,8 +5,9 @@
 // byte, a truncated or overlong sequence, an encoded surrogate, a value past
 // U+10FFFF, bytes F5..FF) becomes one U+FFFD per maximal ill-formed subpart,
 // the replacement practice Unicode recommends. Utf16ToUtf8 answers nothing
-// for text with an unpaired surrogate, which has no UTF-8 form. Pure
-// functions, safe from any thread.
+// for text with an unpaired surrogate, which has no UTF-8 form. Both go
+// through the program's shared UTF-8 converter (uri/byteencoding.h); safe
+// from any thread.
 #pragma once
 
 #include <optional>

@@ -14,7 +14,7 @@
 #include <cerrno>
 
 #include "settings/errnomap.h"
-#include "settings/utf8encoding.h"
+#include "settings/textencoding.h"
 #endif
 
 #ifdef _WIN32
@@ -106,7 +106,7 @@ void TSystemFileLayer::Remove(const std::u16string& Name) { DeleteFileW(Wide(Nam
 
 namespace {
 
-std::string Native(const std::u16string& Name) { return TUtf8Encoding().Encode(Name); }
+std::string Native(const std::u16string& Name) { return Utf8Encoding().Encode(Name); }
 
 // The folder part of Path ("." for a bare name).
 std::string FolderOf(const std::string& Path) {

@@ -2,7 +2,7 @@
 
 #include "settings/codepageencoding.h"
 #include "settings/singlebyteencoding.h"
-#include "settings/utf8encoding.h"
+#include "uri/byteencoding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,6 +17,22 @@
 
 namespace {
 
+// UTF-8 through the program's one shared converter: an unpaired surrogate
+// becomes U+FFFD, each ill-formed byte subpart one U+FFFD.
+class TUtf8TextEncoding final : public TTextEncoding {
+ public:
+  std::string Encode(std::u16string_view Text) const override {
+    std::string Bytes;
+    TByteEncoding::UTF8().Encode(Text, Bytes);
+    return Bytes;
+  }
+  std::u16string Decode(std::string_view Bytes) const override {
+    std::u16string Text;
+    TByteEncoding::UTF8().Decode(Bytes, Text);
+    return Text;
+  }
+};
+
 // Upper case without "-" and "_", so that "utf8", "UTF-8" and "Utf_8" meet.
 std::string Folded(std::string_view Name) {
   std::string Out;
@@ -29,7 +45,7 @@ std::string Folded(std::string_view Name) {
 
 std::unique_ptr<TTextEncoding> BuiltIn(std::string_view Charset) {
   const std::string Name = Folded(Charset);
-  if (Name == "UTF8") return std::make_unique<TUtf8Encoding>();
+  if (Name == "UTF8") return std::make_unique<TUtf8TextEncoding>();
   if (Name == "ASCII" || Name == "USASCII" || Name == "ANSIX3.41968" || Name == "646")
     return std::make_unique<TSingleByteEncoding>(u'\x7F');
   if (Name == "ISO88591" || Name == "LATIN1" || Name == "L1") return std::make_unique<TSingleByteEncoding>(u'\xFF');
@@ -39,19 +55,24 @@ std::unique_ptr<TTextEncoding> BuiltIn(std::string_view Charset) {
 std::unique_ptr<TTextEncoding> MakeSystemEncoding() {
 #ifdef _WIN32
   const UINT CodePage = GetACP();
-  if (CodePage == CP_UTF8) return std::make_unique<TUtf8Encoding>();
+  if (CodePage == CP_UTF8) return std::make_unique<TUtf8TextEncoding>();
   return std::make_unique<TCodePageEncoding>(CodePage);
 #else
   const char* Codeset = nl_langinfo(CODESET);
   try {
     return MakeEncoding(Codeset != nullptr && *Codeset != '\0' ? Codeset : "UTF-8");
   } catch (const std::invalid_argument&) {
-    return std::make_unique<TUtf8Encoding>();
+    return std::make_unique<TUtf8TextEncoding>();
   }
 #endif
 }
 
 }  // namespace
+
+const TTextEncoding& Utf8Encoding() {
+  static const TUtf8TextEncoding Encoding;
+  return Encoding;
+}
 
 const TTextEncoding& SystemEncoding() {
   static const std::unique_ptr<TTextEncoding> Encoding = MakeSystemEncoding();

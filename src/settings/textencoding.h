@@ -10,9 +10,9 @@
 // Encode never fails: a character the encoding cannot represent becomes its
 // replacement character ("?"; U+FFFD for UTF-8, where only an unpaired
 // surrogate is unrepresentable). A surrogate pair is one character and gives
-// one replacement. Decode never fails either: a byte sequence that is not
-// valid in the encoding becomes U+FFFD. No byte-order mark is written or
-// expected. Implementations are immutable and safe to share between threads.
+// one replacement (on Windows code pages as WideCharToMultiByte does). Decode
+// never fails either: a byte sequence that is not valid in the encoding
+// becomes U+FFFD. No byte-order mark is written or expected. Implementations are immutable and safe to share between threads.
 #pragma once
 
 #include <memory>
@@ -29,6 +29,10 @@ class TTextEncoding {
 
 // The encoding of the settings file on this system; lives until exit.
 const TTextEncoding& SystemEncoding();
+
+// UTF-8, whatever the system uses (file names and error texts on POSIX);
+// lives until exit.
+const TTextEncoding& Utf8Encoding();
 
 // An encoding by character-set name. "UTF-8", "US-ASCII" / "ANSI_X3.4-1968"
 // and "ISO-8859-1" (in their common spellings) are built in; on POSIX any
