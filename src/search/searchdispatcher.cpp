@@ -19,7 +19,11 @@ TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, 
   }
 }
 
-TSearchDispatcher::~TSearchDispatcher() = default;
+// The workers' handlers use the slots: free the workers while they exist.
+TSearchDispatcher::~TSearchDispatcher() {
+  FClosing = true;
+  FOwner.DestroyComponents();
+}
 
 TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[Slot == 1 ? 0 : Slot == 2 ? 1 : 2].Worker; }
 
@@ -47,5 +51,8 @@ void TSearchDispatcher::WorkerExecute(int Slot, TWorkerExecuteThread* Thread, vo
   const std::u16string url = SearchUrl(*request);
   TBrowserPane* pane = FSlots[Slot - 1].Pane;
   if (!pane) return;
-  Thread->Synchronize(TNotifyEvent([pane, &url](TObject*) { pane->Navigate(url); }));
+  // Runs still going when the dispatcher is destroyed no longer navigate.
+  Thread->Synchronize(TNotifyEvent([this, pane, &url](TObject*) {
+    if (!FClosing) pane->Navigate(url);
+  }));
 }

@@ -75,4 +75,6 @@ class TSearchDispatcher {
   TPaneDoneFlags& FFlags;
   const TMainWindowView& FView;
   TCommandSource FCommands;
+  // Set by the destructor; read on the UI thread only.
+  bool FClosing = false;
 };
