@@ -126,9 +126,12 @@ class TRateReporter : public benchmark::ConsoleReporter {
 
   void ReportRuns(const std::vector<Run>& ARuns) override {
     ConsoleReporter::ReportRuns(ARuns);
-    for (const Run& R : ARuns)
+    for (const Run& R : ARuns) {
+      // With repetitions, the median stands for the benchmark.
+      if (R.run_type == Run::RT_Aggregate && R.aggregate_name != "median") continue;
       if (const auto Rate = R.counters.find("items_per_second"); Rate != R.counters.end())
-        Rates[R.benchmark_name()] = Rate->second.value;
+        Rates[R.run_name.str()] = Rate->second.value;
+    }
   }
 };
 
