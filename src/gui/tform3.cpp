@@ -6,6 +6,7 @@
 #include "gui/look.h"
 #include "gui/pictures.h"
 #include "gui/tapplicationstate.h"
+#include "gui/tcursortracker.h"
 #include "gui/tedit.h"
 #include "gui/tform1.h"
 #include "gui/tlinklabel.h"
@@ -19,7 +20,6 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -154,6 +154,7 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   Label7->OnMouseEnter = [this] { Label7->SetColour(look::kLinkHover); };
   Label7->OnMouseLeave = [this] { Label7->SetColour(look::kLinkBlue); };
 
+  FCursor = new TCursorTracker(this);
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           [this] { ApplicationEvents1Idle(); });
 
@@ -281,7 +282,7 @@ void TForm3::ApplicationEvents1Idle() {
     THoverContext context;
     context.SettingsWindowVisible = FSettings && FSettings->isVisible();
     context.MainWindowActive = isActiveWindow();
-    const QPoint cursor = QCursor::pos();
+    const QPoint cursor = FCursor->Position();
     context.Cursor = TScreenPoint{cursor.x(), cursor.y()};
     context.Panes = {WebBrowser1, WebBrowser2, WebBrowser3};
     bool done = false;

@@ -21,6 +21,7 @@ class QLabel;
 class QToolButton;
 class QWebEngineProfile;
 class TApplicationState;
+class TCursorTracker;
 class TEdit;
 class TForm1;
 class TLinkLabel;
@@ -104,5 +105,6 @@ class TForm3 : public QWidget, public TMainWindowView {
   std::unique_ptr<TQueryComposer> FComposer;
   std::unique_ptr<TPageCompletion> FCompletion;
   std::unique_ptr<TSearchDispatcher> FDispatcher;
+  TCursorTracker* FCursor = nullptr;
   bool FInIdle = false;
 };
