@@ -6,7 +6,9 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace guitest {
 namespace {
@@ -53,8 +55,11 @@ bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
   QDeadlineTimer deadline(TimeoutMs);
   while (!Condition()) {
     if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QTest::qWait(10);
+    // A real loop slice: it blocks when idle, so the idle hook runs as in
+    // the program (processEvents alone never blocks).
+    QEventLoop slice;
+    QTimer::singleShot(10, &slice, &QEventLoop::quit);
+    slice.exec();
   }
   return true;
 }

@@ -12,6 +12,7 @@
 #include "panes/panelayout.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QLabel>
 #include <QToolButton>
 
@@ -186,6 +187,25 @@ class MainWindowTest : public QObject {
       }
       QCOMPARE(widget, expected[i]);
     }
+  }
+
+  // The cursor is read from the pointer events the window system sends.
+  void hoverFocusFollowsTheCursor() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) QSKIP("needs a window system that moves the cursor");
+    FForm3->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FForm3.get()));
+    const auto centre = [](QWidget* Pane) { return Pane->mapToGlobal(Pane->rect().center()); };
+    const auto focused = [](TWebBrowser* Pane) { return static_cast<TBrowserPane*>(Pane)->HasFocus(); };
+    QCursor::setPos(centre(FForm3->WebBrowser2));
+    QVERIFY(guitest::WaitFor([&] { return focused(FForm3->WebBrowser2); }));
+    QCursor::setPos(centre(FForm3->WebBrowser3));
+    QVERIFY(guitest::WaitFor([&] { return focused(FForm3->WebBrowser3); }));
+    // Off every pane (over the rule's right end, clear of the controls) the focus stays.
+    QCursor::setPos(FForm3->mapToGlobal(QPoint(FForm3->width() - 4, 130)));
+    QVERIFY(!guitest::WaitFor([&] { return !focused(FForm3->WebBrowser3); }, 300));
+    // Into the words line: it takes the focus back.
+    QCursor::setPos(FForm3->Edit4->mapToGlobal(FForm3->Edit4->rect().center()));
+    QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->hasFocus(); }));
   }
 
   void linkLabelColours() {
