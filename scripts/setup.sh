@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks and builds Varnesk into build/.
+# Installs what a fresh Debian 12 machine lacks and builds Varnesk, its tests
+# and its benchmarks into build/.
 # Run as root (or with sudo available). Safe to run again: it only installs
 # missing packages and rebuilds incrementally.
 set -euo pipefail
@@ -19,5 +20,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VARNESK_CMAKE_ARGS:-}
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNESK_BENCH=ON ${VARNESK_CMAKE_ARGS:-}
 cmake --build build -j "$(nproc)"
