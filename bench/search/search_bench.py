@@ -190,6 +190,7 @@ class Bench:
         self.app = work / "app"
         self.app.mkdir()
         shutil.copy2(build / "bin" / "varnesk", self.app / "varnesk")
+        shutil.copy2(ROOT / "resources" / "start.css", self.app / "start.css")
         self.starts = []
         for n in (1, 2, 3):
             page = (ROOT / "resources" / f"start{n}.htm").read_text(encoding="utf-8")
