@@ -232,35 +232,30 @@ class Bench:
         time.sleep(2.0)  # let the renderers settle before reading memory
         return tree_pss_mib(process.pid)
 
-    def varnesk(self):
-        process, startup = self.launch([str(self.app / "varnesk")])
+    def run(self, argv, title, words=None):
+        """One run: start-up, Enter to the three requests, memory."""
+        process, startup = self.launch(argv)
         try:
             time.sleep(1.0)
             # Off the panes, so that hover focus leaves the words line its focus.
             xdotool("mousemove", "0", "0")
-            xdotool("search", "--sync", "--name", "^Varnesk 1.0$", "windowfocus", "--sync")
+            xdotool("search", "--sync", "--name", f"^{title}$", "windowfocus", "--sync")
             time.sleep(0.3)
-            xdotool("type", "--delay", "0", QUERY)
-            time.sleep(0.3)
+            if words:
+                xdotool("type", "--delay", "0", words)
+                time.sleep(0.3)
             pressed = self.enter.press()
             received = self.server.wait_for([f"search-{e}" for e in ENGINES])
             return startup, max(received) - pressed, self.finish(process)
         finally:
             stop(process)
 
+    def varnesk(self):
+        return self.run([str(self.app / "varnesk")], "Varnesk 1.0", QUERY)
+
     def reference(self):
         argv = [str(self.build / "bin" / "reference_panes"), *self.starts, *self.results]
-        process, startup = self.launch(argv)
-        try:
-            time.sleep(1.0)
-            xdotool("mousemove", "0", "0")
-            xdotool("search", "--sync", "--name", "^Reference panes$", "windowfocus", "--sync")
-            time.sleep(0.3)
-            pressed = self.enter.press()
-            received = self.server.wait_for([f"search-{e}" for e in ENGINES])
-            return startup, max(received) - pressed, self.finish(process)
-        finally:
-            stop(process)
+        return self.run(argv, "Reference panes")
 
 
 def main():

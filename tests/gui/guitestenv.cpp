@@ -2,6 +2,9 @@
 
 #include "gui/errordisplay.h"
 #include "gui/look.h"
+#include "gui/tapplicationstate.h"
+#include "gui/tform1.h"
+#include "gui/tform3.h"
 #include "gui/threadsupport.h"
 
 #include <QDeadlineTimer>
@@ -62,6 +65,27 @@ bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
     slice.exec();
   }
   return true;
+}
+
+void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,
+                 std::unique_ptr<TForm1>& Form1) {
+  State = std::make_unique<TApplicationState>();
+  Form3 = std::make_unique<TForm3>(*State, nullptr);
+  Form1 = std::make_unique<TForm1>(*State, *Form3);
+  Form3->SetSettingsWindow(Form1.get());
+}
+
+bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State) {
+  Form3.show();
+  if (!QTest::qWaitForWindowExposed(&Form3)) return false;
+  const TPaneDoneFlags& done = State.PaneDone;
+  return WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; });
+}
+
+QStringList CloseWindows(std::unique_ptr<TForm3>& Form3, std::unique_ptr<TForm1>& Form1) {
+  Form3.reset();
+  Form1.reset();
+  return TakeErrors();
 }
 
 }  // namespace guitest

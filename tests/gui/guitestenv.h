@@ -10,6 +10,11 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+
+class TApplicationState;
+class TForm1;
+class TForm3;
 
 namespace guitest {
 
@@ -24,6 +29,16 @@ void Install();
 QStringList TakeErrors();
 // Processes events until Condition holds or TimeoutMs passes; answers Condition.
 bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs = 20000);
+
+// Makes the program's state and its two windows as main() does.
+void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,
+                 std::unique_ptr<TForm1>& Form1);
+// Shows the main window and waits until the three start pages are complete
+// (and scrolled), so that no late completion empties the lines under a test.
+bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State);
+// Destroys the windows in main()'s order; answers the errors they showed,
+// which should be none.
+QStringList CloseWindows(std::unique_ptr<TForm3>& Form3, std::unique_ptr<TForm1>& Form1);
 
 }  // namespace guitest
 

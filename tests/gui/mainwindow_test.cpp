@@ -32,23 +32,11 @@ class MainWindowTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    FState = std::make_unique<TApplicationState>();
-    FForm3 = std::make_unique<TForm3>(*FState, nullptr);
-    FForm1 = std::make_unique<TForm1>(*FState, *FForm3);
-    FForm3->SetSettingsWindow(FForm1.get());
-    FForm3->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FForm3.get()));
-    // The start pages complete (and scroll) first, so that no late
-    // completion empties the lines under a test.
-    const TPaneDoneFlags& done = FState->PaneDone;
-    QVERIFY(guitest::WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; }));
+    guitest::OpenWindows(FState, FForm3, FForm1);
+    QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
   }
 
-  void cleanup() {
-    FForm3.reset();
-    FForm1.reset();
-    QCOMPARE(guitest::TakeErrors(), QStringList());
-  }
+  void cleanup() { QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList()); }
 
   void captionAndTitle() {
     QCOMPARE(FForm3->windowTitle(), QStringLiteral("Varnesk 1.0"));

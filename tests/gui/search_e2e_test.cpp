@@ -118,21 +118,11 @@ class SearchEndToEndTest : public QObject {
                    .toLatin1());
     file.close();
 
-    FState = std::make_unique<TApplicationState>();
-    FForm3 = std::make_unique<TForm3>(*FState, nullptr);
-    FForm1 = std::make_unique<TForm1>(*FState, *FForm3);
-    FForm3->SetSettingsWindow(FForm1.get());
-    FForm3->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FForm3.get()));
-    const TPaneDoneFlags& done = FState->PaneDone;
-    QVERIFY(guitest::WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; }));
+    guitest::OpenWindows(FState, FForm3, FForm1);
+    QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
   }
 
-  void cleanupTestCase() {
-    FForm3.reset();
-    FForm1.reset();
-    QCOMPARE(guitest::TakeErrors(), QStringList());
-  }
+  void cleanupTestCase() { QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList()); }
 
   void enterSearchesEveryTickedEngine() {
     FForm3->Edit4->setFocus();

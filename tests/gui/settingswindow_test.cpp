@@ -35,12 +35,7 @@ class SettingsWindowTest : public QObject {
   std::unique_ptr<TForm3> FForm3;
   std::unique_ptr<TForm1> FForm1;
 
-  void Start() {
-    FState = std::make_unique<TApplicationState>();
-    FForm3 = std::make_unique<TForm3>(*FState, nullptr);
-    FForm1 = std::make_unique<TForm1>(*FState, *FForm3);
-    FForm3->SetSettingsWindow(FForm1.get());
-  }
+  void Start() { guitest::OpenWindows(FState, FForm3, FForm1); }
 
  private Q_SLOTS:
   void initTestCase() {
@@ -48,11 +43,7 @@ class SettingsWindowTest : public QObject {
     QDir(guitest::Home() + QStringLiteral("/Documents/Orvandel")).removeRecursively();
   }
 
-  void cleanup() {
-    FForm3.reset();
-    FForm1.reset();
-    QCOMPARE(guitest::TakeErrors(), QStringList());
-  }
+  void cleanup() { QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList()); }
 
   void firstStartWritesDefaultsAndOpensStartPages() {
     Start();
