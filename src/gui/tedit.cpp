@@ -4,6 +4,18 @@
 
 TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent) {}
 
+bool TEdit::event(QEvent* Event) {
+  if (Event->type() == QEvent::KeyRelease && FSwallowedKey != 0) {
+    auto* key = static_cast<QKeyEvent*>(Event);
+    if (key->key() == FSwallowedKey && !key->isAutoRepeat()) {
+      FSwallowedKey = 0;
+      Event->accept();
+      return true;
+    }
+  }
+  return QLineEdit::event(Event);
+}
+
 void TEdit::keyPressEvent(QKeyEvent* Event) {
   char16_t key = 0;
   if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
@@ -19,6 +31,7 @@ void TEdit::keyPressEvent(QKeyEvent* Event) {
     if (OnKeyPress) {
       OnKeyPress(key);
       if (key == 0) {
+        FSwallowedKey = Event->key();
         Event->accept();
         return;
       }

@@ -2,7 +2,9 @@
 //
 // - OnKeyPress sees each typed character first and may replace it with 0,
 //   which swallows the key (Enter starts a search instead of reaching the
-//   window). Enter and keypad Enter both arrive as character 13.
+//   window). Enter and keypad Enter both arrive as character 13. The release
+//   of a swallowed key is swallowed too: it would only restart the cursor's
+//   blinking, and the repaint that costs would hold up the search it began.
 // - DigitsOnly drops typed characters other than 0-9; pasted or
 //   programmatically set text is not filtered, as with a native number box.
 // - AutoSelect chooses whether the whole text is selected on entry.
@@ -25,6 +27,7 @@ class TEdit : public QLineEdit {
   std::function<void()> OnMouseEnter;
 
  protected:
+  bool event(QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void focusInEvent(QFocusEvent* Event) override;
   void enterEvent(QEnterEvent* Event) override;
@@ -32,4 +35,6 @@ class TEdit : public QLineEdit {
  private:
   bool FDigitsOnly = false;
   bool FAutoSelect = false;
+  // The key whose press OnKeyPress swallowed, until its release; 0 for none.
+  int FSwallowedKey = 0;
 };
