@@ -2,20 +2,34 @@
 // (tolerant parse, then toEncoded) and libcurl's URL API (curl_url_set with
 // CURLU_URLENCODE, then curl_url_get) on the same URLs; and URLEncode on one
 // very long query, to show linear time. Prints URLs per second for each and
-// the ratios.
+// the ratios, and how many heap allocations one URLEncode call makes.
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
 
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "uri/uri.h"
+
+// Every heap allocation of the program, counted.
+std::atomic<std::int64_t> Allocations{0};
+
+void* operator new(std::size_t ASize) {
+  Allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* Block = std::malloc(ASize == 0 ? 1 : ASize)) return Block;
+  throw std::bad_alloc();
+}
+void operator delete(void* ABlock) noexcept { std::free(ABlock); }
+void operator delete(void* ABlock, std::size_t) noexcept { std::free(ABlock); }
 
 namespace {
 
@@ -70,9 +84,12 @@ const std::vector<std::u16string>& Corpus() {
 
 void BM_URLEncode(benchmark::State& AState) {
   const auto& Urls = Corpus();
+  const std::int64_t Before = Allocations.load();
   for (auto _ : AState)
     for (const std::u16string& Url : Urls) benchmark::DoNotOptimize(TUri::URLEncode(Url));
-  AState.SetItemsProcessed(static_cast<std::int64_t>(AState.iterations() * Urls.size()));
+  const auto Calls = static_cast<double>(AState.iterations() * Urls.size());
+  AState.SetItemsProcessed(static_cast<std::int64_t>(Calls));
+  AState.counters["allocs/call"] = static_cast<double>(Allocations.load() - Before) / Calls;
 }
 BENCHMARK(BM_URLEncode);
 
