@@ -5,12 +5,20 @@
 #include <QEvent>
 #include <QSinglePointEvent>
 
-TCursorTracker::TCursorTracker(QObject* Parent) : QObject(Parent), FPosition(QCursor::pos()) {
+TCursorTracker::TCursorTracker(QObject* Parent) : QObject(Parent) {
   QCoreApplication::instance()->installEventFilter(this);
 }
 
 TCursorTracker::~TCursorTracker() {
   if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
+}
+
+QPoint TCursorTracker::Position() {
+  if (FStale) {
+    FPosition = QCursor::pos();
+    FStale = false;
+  }
+  return FPosition;
 }
 
 bool TCursorTracker::eventFilter(QObject* Watched, QEvent* Event) {
@@ -23,6 +31,7 @@ bool TCursorTracker::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::Wheel:
       if (const auto* pointer = dynamic_cast<const QSinglePointEvent*>(Event)) {
         FPosition = pointer->globalPosition().toPoint();
+        FStale = false;
       }
       break;
     case QEvent::Enter:
@@ -30,7 +39,7 @@ bool TCursorTracker::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::ApplicationStateChange:
-      FPosition = QCursor::pos();
+      FStale = true;
       break;
     default:
       break;

@@ -8,9 +8,10 @@
 // events instead: a mouse, hover or wheel event carries the position; an
 // enter or leave, a window activation or an application state change
 // (moments at which the pointer may have come from or gone somewhere that
-// sends us no events) reads it from the window system once. While the pointer moves over another application's
-// window, without first crossing one of ours, the position read at the last
-// such moment stands.
+// sends us no events) marks it stale, and the next Position() reads it from
+// the window system once, however many widgets saw the event. While the
+// pointer moves over another application's window, without first crossing
+// one of ours, the position read at the last such moment stands.
 //
 // Lifetime: installs itself on the application at construction and removes
 // itself when destroyed. UI thread only.
@@ -25,11 +26,13 @@ class TCursorTracker : public QObject {
   ~TCursorTracker() override;
 
   // The cursor's last known position in screen coordinates.
-  QPoint Position() const { return FPosition; }
+  QPoint Position();
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   QPoint FPosition;
+  // True when FPosition must be read again from the window system.
+  bool FStale = true;
 };

@@ -2,7 +2,7 @@
 // engines' workers.
 //
 // SearchText is the composed query of the latest search, UTF-16, written only
-// by the composition on the UI thread and read by the workers. ExcludedWords
+// by the composition on the UI thread; the dispatch hands each worker a copy. ExcludedWords
 // holds the terms split from the excluded-words line in the order they stand
 // there: ExcludedWords[0] is term 1, up to term 100; entries from index
 // ExcludedCount on are empty. A line with more than 100 terms keeps the first

@@ -12,7 +12,8 @@
 // surrogate is unrepresentable). A surrogate pair is one character and gives
 // one replacement (on Windows code pages as WideCharToMultiByte does). Decode
 // never fails either: a byte sequence that is not valid in the encoding
-// becomes U+FFFD. No byte-order mark is written or expected. Implementations are immutable and safe to share between threads.
+// becomes U+FFFD. No byte-order mark is written or expected. Implementations
+// are immutable and safe to share between threads.
 #pragma once
 
 #include <memory>
