@@ -190,10 +190,9 @@ class Bench:
         self.app = work / "app"
         self.app.mkdir()
         shutil.copy2(build / "bin" / "varnesk", self.app / "varnesk")
-        shutil.copy2(ROOT / "resources" / "start.css", self.app / "start.css")
         self.starts = []
         for n in (1, 2, 3):
-            page = (ROOT / "resources" / f"start{n}.htm").read_text(encoding="utf-8")
+            page = (build / "bin" / f"start{n}.htm").read_text(encoding="utf-8")
             page = page.replace("</head>", load_marker(f"start{n}") + "</head>", 1)
             (self.app / f"start{n}.htm").write_text(page, encoding="utf-8")
             self.starts.append((self.app / f"start{n}.htm").as_uri())

@@ -131,7 +131,7 @@ void TForm1::FormCreate() {
     FFile->LoadAndSaveSettings();
     FState.PaneDone.ClearAll();
     const std::u16string exe = QCoreApplication::applicationFilePath().toStdU16String();
-    for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).Navigate(StartPagePath(exe, slot));
+    for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).OpenLocalFile(StartPagePath(exe, slot));
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QVariantList>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 TWebBrowserPage::TWebBrowserPage(QWebEngineProfile* Profile, QObject* Parent)
     : QWebEnginePage(Profile ? Profile : QWebEngineProfile::defaultProfile(), Parent) {}
@@ -22,6 +23,10 @@ QWebEnginePage* TWebBrowserPage::createWindow(WebWindowType) {
 TWebBrowser::TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent) : QWebEngineView(Parent) {
   auto* page = new TWebBrowserPage(Profile, this);
   setPage(page);
+  // The start pages are local files: they may read nothing else.
+  QWebEngineSettings* settings = page->settings();
+  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
   connect(page, &TWebBrowserPage::navigationRequested, this, [this] {
     if (OnBeforeNavigate2) errordisplay::Guarded(OnBeforeNavigate2);
   });
@@ -29,15 +34,23 @@ TWebBrowser::TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent) : QWebEngi
   connect(page, &QWebEnginePage::loadFinished, this, [this](bool) { PageLoadFinished(); });
 }
 
-QUrl TWebBrowser::UrlFromText(const QString& Text) {
-  QUrl url(Text, QUrl::TolerantMode);
-  // A one-letter scheme is a drive letter ("C:\dir\start1.htm").
-  if (url.isValid() && url.scheme().size() > 1) return url;
-  return QUrl::fromLocalFile(Text);
+QUrl TWebBrowser::WebUrl(const QString& Text) {
+  // Tolerant, as the encoder lets U+0080 pass in the parameters; QUrl
+  // encodes it.
+  const QUrl url(Text, QUrl::TolerantMode);
+  const QString scheme = url.scheme();
+  const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+  if (!url.isValid() || !web || url.host().isEmpty()) return {};
+  return url;
 }
 
 void TWebBrowser::Navigate(const std::u16string& Url) {
-  load(UrlFromText(QString::fromStdU16String(Url)));
+  const QUrl url = WebUrl(QString::fromStdU16String(Url));
+  if (!url.isEmpty()) load(url);
+}
+
+void TWebBrowser::OpenLocalFile(const std::u16string& Path) {
+  load(QUrl::fromLocalFile(QString::fromStdU16String(Path)));
 }
 
 void TWebBrowser::PageLoadFinished() {

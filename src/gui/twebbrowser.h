@@ -7,6 +7,9 @@
 // that arrives after a newer navigation has started is dropped.
 // OnBeforeNavigate2 is raised for every navigation request, frames inside
 // the page included. Links that ask for a new window open in the same pane.
+// A pane loads web pages over http and https only; local files only when
+// asked for by path, and a local page reaches no other local file and no
+// remote URL.
 // Lives on the UI thread, owned by its window.
 #pragma once
 
@@ -36,11 +39,11 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   // Profile null: the default profile.
   explicit TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent);
 
-  // A URL with a scheme is loaded as it stands; anything else is taken
-  // as a local file path.
-  static QUrl UrlFromText(const QString& Text);
+  // Text as a web URL: a valid http or https URL, else an empty QUrl.
+  static QUrl WebUrl(const QString& Text);
 
   void Navigate(const std::u16string& Url) override;
+  void OpenLocalFile(const std::u16string& Path) override;
   bool HasDocument() const override;
   bool HasBody() const override;
   std::int32_t RootClientWidth() const override;

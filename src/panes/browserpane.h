@@ -27,8 +27,11 @@ class TBrowserPane {
  public:
   virtual ~TBrowserPane() = default;
 
-  // Starts loading Url: an absolute URL, or a plain local file path.
+  // Starts loading Url, an absolute http or https URL; any other text
+  // loads nothing.
   virtual void Navigate(const std::u16string& Url) = 0;
+  // Starts loading the local file at Path (the start pages).
+  virtual void OpenLocalFile(const std::u16string& Path) = 0;
 
   // A top-level document has loaded (false before the first page).
   virtual bool HasDocument() const = 0;

@@ -1,8 +1,9 @@
 #include "search/searchdispatcher.h"
 
+#include "search/searchurl.h"
+
 #include "threads/workerexecutethread.h"
 #include "threads/workerthread.h"
-#include "uri/uri.h"
 
 TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags,
                                      const TMainWindowView& View, TCommandSource Commands)
@@ -42,13 +43,9 @@ void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
   entry.Worker->Start(entry.Request.get());
 }
 
-std::u16string TSearchDispatcher::SearchUrl(const TSearchRequest& Request) {
-  return TUri::URLEncode(Request.Command + Request.Query);
-}
-
 void TSearchDispatcher::WorkerExecute(int Slot, TWorkerExecuteThread* Thread, void* Data) {
   const auto* request = static_cast<const TSearchRequest*>(Data);
-  const std::u16string url = SearchUrl(*request);
+  const std::u16string url = SearchUrl(request->Command, request->Query);
   TBrowserPane* pane = FSlots[Slot - 1].Pane;
   if (!pane) return;
   // Runs still going when the dispatcher is destroyed no longer navigate.

@@ -5,12 +5,12 @@
 // ticked engine in slot order and returns at once. Each run gets the slot's
 // search command and the query as they stood at dispatch, so neither the
 // settings window's boxes nor SearchText is read off the UI thread; it
-// appends the query to the command, percent-encodes the whole with
-// TUri::URLEncode on its own thread and hands exactly one navigation request
-// to its pane on the UI thread (through the run's Synchronize). A slot whose
-// previous run has not yet ended ignores the search. A command that cannot
-// be encoded (no scheme, no host, an unpaired surrogate) ends that run
-// silently and leaves its pane alone.
+// builds the slot's URL with SearchUrl on its own thread and hands exactly
+// one navigation request to its pane on the UI thread (through the run's
+// Synchronize). A slot whose previous run has not yet ended ignores the
+// search. A command that gives no http or https URL (no scheme, no host,
+// another scheme, an unpaired surrogate) ends that run silently and leaves
+// its pane alone.
 //
 // Lifetime: owns the three worker components; destroying the dispatcher
 // waits for runs still going (their navigation requests are dropped). The
@@ -52,10 +52,6 @@ class TSearchDispatcher {
 
   // The worker of engine slot 1, 2 or 3.
   TWorkerThread& WorkerThread(int Slot);
-
-  // The URL a run of a slot navigates to: Command followed by Query,
-  // percent-encoded. Throws what TUri::URLEncode throws.
-  static std::u16string SearchUrl(const TSearchRequest& Request);
 
  private:
   struct TSlot {

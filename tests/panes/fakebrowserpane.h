@@ -31,6 +31,10 @@ class TFakeBrowserPane final : public TBrowserPane {
     Record("Navigate");
     Navigations.push_back(Url);
   }
+  void OpenLocalFile(const std::u16string& Path) override {
+    Record("OpenLocalFile");
+    Navigations.push_back(Path);
+  }
   bool HasDocument() const override {
     Record("HasDocument");
     return Document;

@@ -141,18 +141,65 @@ TEST_F(SearchDispatcherTest, DestroyingWhileRunsAreGoingWaitsAndDropsTheirReques
   for (const TFakeBrowserPane& Pane : Panes) EXPECT_TRUE(Pane.Calls.empty());
 }
 
-TEST(SearchUrl, QueryIsAppendedToTheCommandAndEncodedWithIt) {
+TEST_F(SearchDispatcherTest, EachEngineReceivesTheQueryAsTyped) {
   struct Case {
     std::u16string Command, Query, Url;
   };
   const Case Cases[] = {
+      // The query's own "&", "=" and "+" no longer start or split parameters.
+      {u"http://host/search?q=", u"C# tips & C++", u"http://host/search?q=C%23%20tips%20%26%20C%2B%2B"},
+      {u"http://host/search?q=", u"a&b=c", u"http://host/search?q=a%26b%3Dc"},
+      {u"http://host/search?q=", u"C++ AT&T 100% a#b x=y",
+       u"http://host/search?q=C%2B%2B%20AT%26T%20100%25%20a%23b%20x%3Dy"},
+      // Queries without them are encoded exactly as before.
+      {u"http://host/search?q=", u"site:docs.test -green", u"http://host/search?q=site:docs.test%20-green"},
       {u"http://host/search?q=", u"caf\u00e9 100%", u"http://host/search?q=caf%C3%A9%20100%25"},
-      {u"http://host/search?q=", u"C# tips", u"http://host/search?q=C%23%20tips"},
-      // No query key: the query becomes path and document.
+      {u"http://host/search?q=", u"a\\b ?", u"http://host/search?q=a%5Cb%20?"},
+      {u"https://host:8443/search?hl=en&q=", u"red apple", u"https://host:8443/search?hl=en&q=red%20apple"},
+      {u"http://host/search?", u"ab", u"http://host/search?ab"},
+      // No query key: the query is one path segment.
       {u"http://host/search/", u"C++", u"http://host/search/C%2B%2B"},
-      {u"http://host/search/", u"a/b c", u"http://host/search/a/b%20c"},
+      {u"http://host/search/", u"C# tips", u"http://host/search/C%23%20tips"},
+      {u"http://host/search/", u"a/b c", u"http://host/search/a%2Fb%20c"},
+      {u"http://host/search/", u"a?b", u"http://host/search/a%3Fb"},
+      {u"http://host/search/", u"a\\b", u"http://host/search/a%5Cb"},
+      {u"http://host/wiki/Special:Search/", u"red apple", u"http://host/wiki/Special:Search/red%20apple"},
+      // Where the query lands in the host or a bookmark, the command is used as it stands.
+      {u"http://host", u"ab", u"http://hostab/"},
+      {u"http://host/search#x", u"ab", u"http://host/search"},
   };
-  for (const Case& C : Cases) EXPECT_EQ(TSearchDispatcher::SearchUrl({C.Command, C.Query}), C.Url);
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(std::string(C.Query.begin(), C.Query.end()));
+    for (TFakeBrowserPane& Pane : Panes) Pane.Navigations.clear();
+    Tick(1, false);
+    Tick(3, false);
+    Commands[2] = C.Command;
+    Dispatcher->Dispatch(C.Query);
+    ASSERT_TRUE(AllIdle());
+    EXPECT_EQ(Navigations(2), std::vector<std::u16string>{C.Url});
+  }
+}
+
+TEST_F(SearchDispatcherTest, OnlyHttpAndHttpsCommandsNavigate) {
+  const std::u16string Refused[] = {
+      u"javascript://x/\u2028var x=1;//",  // a script in the pane's current page
+      u"file:///etc/",                    // a local file
+      u"data://text/html,",               // a page made of the command itself
+      u"ftp://host/search?q=",            // no web page
+  };
+  for (const std::u16string& Command : Refused) {
+    SCOPED_TRACE(std::string(Command.begin(), Command.end()));
+    for (TFakeBrowserPane& Pane : Panes) Pane.Navigations.clear();
+    Commands[2] = Command;
+    Dispatcher->Dispatch(u"red apple");
+    ASSERT_TRUE(AllIdle());
+    EXPECT_TRUE(Navigations(2).empty());
+    EXPECT_EQ(Navigations(1).size(), 1u);
+  }
+  Commands[2] = u"HTTPS://two.test/search?q=";
+  Dispatcher->Dispatch(u"red apple");
+  ASSERT_TRUE(AllIdle());
+  EXPECT_EQ(Navigations(2), std::vector<std::u16string>{u"HTTPS://two.test/search?q=red%20apple"});
 }
 
 }  // namespace

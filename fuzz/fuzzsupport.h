@@ -1,4 +1,4 @@
-// Helpers shared by the URI fuzz targets: the text generator and a check
+// Helpers shared by the fuzz targets: the text generator and a check
 // that aborts (kept in release builds, unlike assert).
 #pragma once
 
