@@ -5,6 +5,7 @@
 #pragma once
 
 #include "panes/panedone.h"
+#include "preferences/preferences.h"
 #include "search/searchstate.h"
 #include "settings/settings.h"
 
@@ -17,4 +18,6 @@ class TApplicationState {
   TSearchState Search;
   // The per-user data folder, ending in the platform's separator, or empty.
   std::u16string DataFolder;
+  // The program's own settings, read from the data folder at start.
+  TPreferences Preferences;
 };

@@ -5,6 +5,7 @@
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/pictures.h"
+#include "gui/tconnectionwarmer.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tcursortracker.h"
 #include "gui/tedit.h"
@@ -17,11 +18,13 @@
 #include "search/optionboxes.h"
 #include "search/querycomposer.h"
 #include "search/searchdispatcher.h"
+#include "search/searchwarmup.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -42,6 +45,15 @@ std::optional<std::u16string> DocumentsFolder() {
     if (path.isEmpty() || !QDir().mkpath(path)) return std::nullopt;
   }
   return QDir::toNativeSeparators(path).toStdU16String();
+}
+
+// The preferences in the data folder; defaults when the file is missing,
+// unreadable or unreasonably large.
+TPreferences ReadPreferences(const std::u16string& DataFolder) {
+  QFile file(QString::fromStdU16String(DataFolder + std::u16string(PreferencesFileName)));
+  constexpr qint64 kMaxBytes = 1 << 20;
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes) return {};
+  return TPreferences::Parse(file.read(kMaxBytes).toStdString());
 }
 
 const QString kHomePage = QStringLiteral("https://orvandel.example/");
@@ -149,7 +161,7 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   FCompletion->BindEvents();
   FDispatcher = std::make_unique<TSearchDispatcher>(
       std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3}, FState.PaneDone, *this,
-      [this](int Slot) { return FSettings ? FSettings->SearchCommand(Slot) : std::u16string(); });
+      [this](int Slot) { return SearchCommand(Slot); });
   Label7->OnClick = [this] { Label7Click(); };
   Label7->OnMouseEnter = [this] { Label7->SetColour(look::kLinkHover); };
   Label7->OnMouseLeave = [this] { Label7->SetColour(look::kLinkBlue); };
@@ -163,11 +175,26 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   }
   Edit4->setFocus();
   FormCreate();
+  FState.Preferences = ReadPreferences(FState.DataFolder);
+  FWarmer = new TConnectionWarmer(Profile, this);
+  FWarmUp = std::make_unique<TSearchWarmUp>(
+      *this, [this](int Slot) { return SearchCommand(Slot); },
+      [this](const std::u16string& Origin) {
+        const QUrl url = TWebBrowser::WebUrl(QString::fromStdU16String(Origin));
+        if (!url.isEmpty()) FWarmer->Preconnect(url);
+      },
+      FState.Preferences.Preconnect);
+  // Typing only: the program's own emptying of the line starts nothing.
+  connect(Edit4, &QLineEdit::textEdited, this, [this] { FWarmUp->WordsEdited(); });
 }
 
 TForm3::~TForm3() = default;
 
 void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
+
+std::u16string TForm3::SearchCommand(int Slot) const {
+  return FSettings ? FSettings->SearchCommand(Slot) : std::u16string();
+}
 
 TBrowserPane& TForm3::Pane(int Slot) {
   return Slot == 1 ? *WebBrowser1 : Slot == 2 ? *WebBrowser2 : *WebBrowser3;
@@ -231,7 +258,9 @@ void TForm3::Edit4KeyPress(char16_t& Key) {
 
 void TForm3::SpeedButton1Click() {
   Guarded([this] {
-    if (FComposer->Compose()) FDispatcher->Dispatch(FState.Search.SearchText);
+    if (!FComposer->Compose()) return;
+    FDispatcher->Dispatch(FState.Search.SearchText);
+    FWarmUp->SearchDispatched();
   });
 }
 

@@ -21,6 +21,7 @@ class QLabel;
 class QToolButton;
 class QWebEngineProfile;
 class TApplicationState;
+class TConnectionWarmer;
 class TCursorTracker;
 class TEdit;
 class TForm1;
@@ -29,6 +30,7 @@ class TOptionBoxes;
 class TPageCompletion;
 class TQueryComposer;
 class TSearchDispatcher;
+class TSearchWarmUp;
 class TWebBrowser;
 
 class TForm3 : public QWidget, public TMainWindowView {
@@ -94,6 +96,8 @@ class TForm3 : public QWidget, public TMainWindowView {
 
  private:
   QCheckBox* CheckBox(TMainCheckBox Box) const;
+  // The search command of engine slot 1, 2 or 3 in the settings window.
+  std::u16string SearchCommand(int Slot) const;
   void ApplyMinimumTrackSize();
   // Runs a handler; an error that escapes it goes to the standard error display.
   template <class Handler>
@@ -105,6 +109,8 @@ class TForm3 : public QWidget, public TMainWindowView {
   std::unique_ptr<TQueryComposer> FComposer;
   std::unique_ptr<TPageCompletion> FCompletion;
   std::unique_ptr<TSearchDispatcher> FDispatcher;
+  std::unique_ptr<TSearchWarmUp> FWarmUp;
+  TConnectionWarmer* FWarmer = nullptr;
   TCursorTracker* FCursor = nullptr;
   bool FInIdle = false;
 };

@@ -10,10 +10,16 @@ namespace {
 // to find where the query lands.
 constexpr char16_t StandIn = u'x';
 
-bool EqualsIgnoringCase(std::u16string_view A, std::u16string_view Lower) {
-  return A.size() == Lower.size() && std::equal(A.begin(), A.end(), Lower.begin(), [](char16_t C, char16_t L) {
-           return (C >= u'A' && C <= u'Z' ? static_cast<char16_t>(C + 32) : C) == L;
-         });
+std::u16string Lower(std::u16string_view Text) {
+  std::u16string Out(Text);
+  for (char16_t& C : Out)
+    if (C >= u'A' && C <= u'Z') C = static_cast<char16_t>(C + 32);
+  return Out;
+}
+
+bool IsWebScheme(std::u16string_view Protocol) {
+  const std::u16string Scheme = Lower(Protocol);
+  return Scheme == u"http" || Scheme == u"https";
 }
 
 // Text encoded by the part's encoder, with the characters it lets pass that
@@ -41,9 +47,7 @@ std::u16string SearchUrl(std::u16string_view Command, std::u16string_view Query)
   std::u16string Probe(Command);
   Probe.push_back(StandIn);
   const TUri Cut(Probe);
-  if (!EqualsIgnoringCase(Cut.Protocol(), u"http") && !EqualsIgnoringCase(Cut.Protocol(), u"https") &&
-      !Cut.Protocol().empty())
-    throw EUriException("Protocol is not http or https");
+  if (!Cut.Protocol().empty() && !IsWebScheme(Cut.Protocol())) throw EUriException("Protocol is not http or https");
 
   // The stand-in ends the text, so it ends the parameters when there are
   // any, else the document unless a bookmark took it.
@@ -54,4 +58,18 @@ std::u16string SearchUrl(std::u16string_view Command, std::u16string_view Query)
   std::u16string Url = TUri::URLEncode(Probe);
   Url.pop_back();  // the stand-in, which both encoders pass as it is
   return Url + EncodeValue(Query, InParams);
+}
+
+std::optional<std::u16string> SearchOrigin(std::u16string_view Command) {
+  try {
+    // The URL of a one-character search: the command's own parts decide.
+    const TUri Url(SearchUrl(Command, u"x"));
+    if (Url.Host().empty() || !IsWebScheme(Url.Protocol())) return std::nullopt;
+    const bool Bracketed = Url.IPVersion() == IPv6;
+    std::u16string Origin = Lower(Url.Protocol()) + u"://" + (Bracketed ? u"[" + Url.Host() + u"]" : Url.Host());
+    if (!Url.Port().empty()) Origin += u':' + Url.Port();
+    return Origin;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }

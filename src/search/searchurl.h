@@ -15,7 +15,14 @@
 // errors pass through). Pure function, safe from any thread.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+
 std::u16string SearchUrl(std::u16string_view Command, std::u16string_view Query);
+
+// The origin ("https://host" or "http://host:port", the scheme in lower
+// case) a search with Command goes to, or nothing when Command gives no
+// http or https URL.
+std::optional<std::u16string> SearchOrigin(std::u16string_view Command);
