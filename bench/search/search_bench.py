@@ -6,11 +6,15 @@ nothing else) alternately on one X screen, against a loopback HTTP server
 that this script runs, and prints for each:
 
   start-up   from process start to all three start pages loaded
-  search     from an Enter key press (an XTest event sent by this script)
-             to the server having received all three result-page requests;
-             Varnesk searches for what was typed into its words line, the
-             reference loads the same three URLs
+  first      from the Enter key press (an XTest event sent by this script)
+             of the first search after start to the server having received
+             all three result-page requests
+  warm       the same for the searches after it (median of WARM_SEARCHES)
   memory     PSS of the whole process tree with three result pages loaded
+
+Before each search the words are typed into the program's words line with
+xdotool, as a user does; Varnesk searches for them, the reference loads the
+same three URLs from its own words line.
 
 The start pages are the shipped ones with a line added that logs their load
 event to the console; both programs load the same copies, and the result
@@ -21,7 +25,7 @@ warm-up run first (Varnesk's profile and the system's file cache warm up);
 the figures are medians over the measured runs.
 
 Needs xdotool, and Xvfb when DISPLAY is unset. Not run by the tests.
-Usage: search_bench.py [--build DIR] [--runs N]
+Usage: search_bench.py [--build DIR] [--runs N] [--preconnect on|off]
 """
 
 import argparse
@@ -42,6 +46,7 @@ ROOT = Path(__file__).resolve().parents[2]
 ENGINES = ("g", "b", "y")
 QUERY = "red apple"
 PATIENCE = 60.0
+WARM_SEARCHES = 4
 MARKER = "bench-loaded "
 
 
@@ -184,7 +189,7 @@ class EnterKey:
 
 
 class Bench:
-    def __init__(self, build, work, server):
+    def __init__(self, build, work, server, preconnect):
         self.build, self.work, self.server = build, work, server
         self.enter = EnterKey()
         self.app = work / "app"
@@ -201,6 +206,8 @@ class Bench:
         data.mkdir(parents=True)
         lines = [f"{server.base}/{e}/search?q=" for e in ENGINES] + ["no", "yes", "150", "100", "120"]
         (data / "vrk.txt").write_bytes("".join(l + "\r\n" for l in lines).encode())
+        if not preconnect:
+            (data / "varnesk.ini").write_text("Preconnect=false\n")
         self.results = [f"{server.base}/{e}/search?q=red%20apple" for e in ENGINES]
 
     def env(self):
@@ -231,8 +238,21 @@ class Bench:
         time.sleep(2.0)  # let the renderers settle before reading memory
         return tree_pss_mib(process.pid)
 
-    def run(self, argv, title, words=None):
-        """One run: start-up, Enter to the three requests, memory."""
+    def search(self, first):
+        """Types the words and presses Enter; answers Enter to the three requests."""
+        self.server.reset()
+        if not first:
+            xdotool("key", "ctrl+a")
+        xdotool("type", "--delay", "40", QUERY)
+        time.sleep(0.5)
+        pressed = self.enter.press()
+        received = self.server.wait_for([f"search-{e}" for e in ENGINES])
+        self.server.wait_for([f"result-{e}" for e in ENGINES])
+        time.sleep(0.5)
+        return max(received) - pressed
+
+    def run(self, argv, title):
+        """One run: start-up, the first search, the warm searches, memory."""
         process, startup = self.launch(argv)
         try:
             time.sleep(1.0)
@@ -240,17 +260,14 @@ class Bench:
             xdotool("mousemove", "0", "0")
             xdotool("search", "--sync", "--name", f"^{title}$", "windowfocus", "--sync")
             time.sleep(0.3)
-            if words:
-                xdotool("type", "--delay", "0", words)
-                time.sleep(0.3)
-            pressed = self.enter.press()
-            received = self.server.wait_for([f"search-{e}" for e in ENGINES])
-            return startup, max(received) - pressed, self.finish(process)
+            first = self.search(True)
+            warm = statistics.median(self.search(False) for _ in range(WARM_SEARCHES))
+            return startup, first, warm, self.finish(process)
         finally:
             stop(process)
 
     def varnesk(self):
-        return self.run([str(self.app / "varnesk")], "Varnesk 1.0", QUERY)
+        return self.run([str(self.app / "varnesk")], "Varnesk 1.0")
 
     def reference(self):
         argv = [str(self.build / "bin" / "reference_panes"), *self.starts, *self.results]
@@ -260,7 +277,9 @@ class Bench:
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=str(ROOT / "build"))
-    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--runs", type=int, default=9)
+    parser.add_argument("--preconnect", choices=("on", "off"), default="on",
+                        help="Varnesk's warm-up of the engines' connections while a search is typed")
     args = parser.parse_args()
     build = Path(args.build).resolve()
     for exe in ("varnesk", "reference_panes"):
@@ -278,7 +297,7 @@ def main():
     threading.Thread(target=server.serve_forever, daemon=True).start()
     try:
         with tempfile.TemporaryDirectory(prefix="varnesk-bench-") as work:
-            bench = Bench(build, Path(work), server)
+            bench = Bench(build, Path(work), server, args.preconnect == "on")
             bench.varnesk()
             bench.reference()
             figures = {"varnesk": [], "reference": []}
@@ -297,18 +316,21 @@ def main():
 
 
 def fmt(run):
-    startup, search, memory = run
-    return f"start-up {startup * 1000:.0f} ms, search {search * 1000:.1f} ms, PSS {memory:.0f} MiB"
+    startup, first, warm, memory = run
+    return (f"start-up {startup * 1000:.0f} ms, first {first * 1000:.1f} ms, warm {warm * 1000:.1f} ms, "
+            f"PSS {memory:.0f} MiB")
 
 
 def report(figures):
-    med = {name: [statistics.median(r[i] for r in runs) for i in range(3)] for name, runs in figures.items()}
+    med = {name: [statistics.median(r[i] for r in runs) for i in range(4)] for name, runs in figures.items()}
     v, r = med["varnesk"], med["reference"]
     print()
-    print(f"{'median':<10}{'varnesk':>12}{'reference':>12}{'varnesk cost':>14}")
-    print(f"{'start-up':<10}{v[0] * 1000:>9.0f} ms{r[0] * 1000:>9.0f} ms{(v[0] / r[0] - 1) * 100:>+13.1f}%")
-    print(f"{'search':<10}{v[1] * 1000:>9.1f} ms{r[1] * 1000:>9.1f} ms{(v[1] - r[1]) * 1000:>+11.1f} ms")
-    print(f"{'PSS':<10}{v[2]:>8.0f} MiB{r[2]:>8.0f} MiB{(v[2] / r[2] - 1) * 100:>+13.1f}%")
+    print(f"{'median':<10}{'varnesk':>12}{'reference':>12}{'varnesk/ref':>13}")
+    print(f"{'start-up':<10}{v[0] * 1000:>9.0f} ms{r[0] * 1000:>9.0f} ms{v[0] / r[0]:>12.2f}x")
+    print(f"{'first':<10}{v[1] * 1000:>9.1f} ms{r[1] * 1000:>9.1f} ms{v[1] / r[1]:>12.2f}x")
+    print(f"{'warm':<10}{v[2] * 1000:>9.1f} ms{r[2] * 1000:>9.1f} ms{v[2] / r[2]:>12.2f}x")
+    print(f"{'PSS':<10}{v[3]:>8.0f} MiB{r[3]:>8.0f} MiB{v[3] / r[3]:>12.2f}x")
+    print(f"first search / warm search: varnesk {v[1] / v[2]:.2f}x, reference {r[1] / r[2]:.2f}x")
 
 
 if __name__ == "__main__":
