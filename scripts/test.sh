@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 # Chromium refuses to run as root with its sandbox on.
 export QTWEBENGINE_DISABLE_SANDBOX=1

@@ -5,6 +5,7 @@
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
 #include "gui/look.h"
+#include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
@@ -21,6 +22,7 @@
 int main(int argc, char* argv[]) {
   // The settings file is written in the locale's character set.
   std::setlocale(LC_ALL, "");
+  startuplogging::QuietUnlessAsked();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 
