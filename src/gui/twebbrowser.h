@@ -40,6 +40,8 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   // as a local file path.
   static QUrl UrlFromText(const QString& Text);
 
+  // A local file that does not exist shows a page naming it (and a warning
+  // on the console) instead.
   void Navigate(const std::u16string& Url) override;
   bool HasDocument() const override;
   bool HasBody() const override;
