@@ -4,6 +4,7 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
+#include "gui/desktopidentity.h"
 #include "gui/look.h"
 #include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
   if (!AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); })) return 0;
 
   QApplication::setApplicationName(QString::fromStdU16String(std::u16string(AppName)));
+  desktopidentity::Apply();
   look::LoadFonts();
   threadsupport::Install();
 
