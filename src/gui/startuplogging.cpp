@@ -12,10 +12,11 @@ void QuietUnlessAsked() {
   // forwards to the "js" category; the context prints its GL set-up at start.
   // QT_LOGGING_RULES and QT_LOGGING_CONF still take precedence over these.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\njs=false"));
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (!flags.isEmpty()) flags += ' ';
   // Errors stay: they say why a start fails (running as root with the sandbox
-  // on, for one).
+  // on, for one). A level the user gave is left as it is.
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (flags.contains("--log-level")) return;
+  if (!flags.isEmpty()) flags += ' ';
   flags += "--log-level=2";
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
