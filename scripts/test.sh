@@ -4,12 +4,13 @@
 #   2. the core tests and the fuzz targets under AddressSanitizer and
 #      UndefinedBehaviorSanitizer (clang);
 #   3. the thread and URI tests under ThreadSanitizer (clang);
-#   4. a cross build of the core targets for Windows with MinGW-w64.
+#   4. a cross build of the core targets and the program's resources for
+#      Windows with MinGW-w64.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 # Chromium refuses to run as root with its sandbox on.
 export QTWEBENGINE_DISABLE_SANDBOX=1
@@ -36,5 +37,7 @@ echo "== Windows cross build of the core"
 cmake -S . -B build-mingw -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVARNESK_GUI=OFF -DVARNESK_TESTS=OFF
 cmake --build build-mingw -j "$jobs"
+# The program's resources (version record, manifest) compile for Windows too.
+x86_64-w64-mingw32-windres src/gui/varnesk.rc -O coff -o build-mingw/varnesk.res
 
 echo "All test runs passed."

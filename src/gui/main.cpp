@@ -4,7 +4,9 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
+#include "gui/desktopidentity.h"
 #include "gui/look.h"
+#include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
@@ -21,6 +23,7 @@
 int main(int argc, char* argv[]) {
   // The settings file is written in the locale's character set.
   std::setlocale(LC_ALL, "");
+  startuplogging::QuietUnlessAsked();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 
@@ -29,6 +32,7 @@ int main(int argc, char* argv[]) {
   if (!AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); })) return 0;
 
   QApplication::setApplicationName(QString::fromStdU16String(std::u16string(AppName)));
+  desktopidentity::Apply();
   look::LoadFonts();
   threadsupport::Install();
 

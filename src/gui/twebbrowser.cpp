@@ -2,9 +2,26 @@
 
 #include "gui/errordisplay.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QVariantList>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+
+namespace {
+
+QString MissingPageHtml(const QString& Path) {
+  return QStringLiteral(
+             "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Varnesk</title></head>"
+             "<body style=\"font-family: Calibri, Carlito, sans-serif; font-size: 16px; margin: 24px\">"
+             "<p>Varnesk cannot find its start page <b>%1</b>.</p>"
+             "<p>The start pages belong in the folder of the program file. Searches work all the same.</p>"
+             "</body></html>")
+      .arg(Path.toHtmlEscaped());
+}
+
+}  // namespace
 
 TWebBrowserPage::TWebBrowserPage(QWebEngineProfile* Profile, QObject* Parent)
     : QWebEnginePage(Profile ? Profile : QWebEngineProfile::defaultProfile(), Parent) {}
@@ -50,7 +67,16 @@ void TWebBrowser::Navigate(const std::u16string& Url) {
 }
 
 void TWebBrowser::OpenLocalFile(const std::u16string& Path) {
-  load(QUrl::fromLocalFile(QString::fromStdU16String(Path)));
+  const QUrl url = QUrl::fromLocalFile(QString::fromStdU16String(Path));
+  // A local page that is not there (the program file was copied away from
+  // its start pages) gets a page that says so, not the engine's bare error.
+  if (!QFileInfo::exists(url.toLocalFile())) {
+    const QString path = QDir::toNativeSeparators(url.toLocalFile());
+    qWarning().noquote() << QStringLiteral("Varnesk cannot find its start page %1").arg(path);
+    setHtml(MissingPageHtml(path));
+    return;
+  }
+  load(url);
 }
 
 void TWebBrowser::PageLoadFinished() {

@@ -42,6 +42,8 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   // Text as a web URL: a valid http or https URL, else an empty QUrl.
   static QUrl WebUrl(const QString& Text);
 
+  // A local file that does not exist shows a page naming it (and a warning
+  // on the console) instead.
   void Navigate(const std::u16string& Url) override;
   void OpenLocalFile(const std::u16string& Path) override;
   bool HasDocument() const override;

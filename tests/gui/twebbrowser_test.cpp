@@ -1,0 +1,42 @@
+// A pane sent to a local file that is not there (a program file copied away
+// from its start pages): it shows a page naming the file, and that page
+// completes like any other, so the start-up's page completion still runs.
+
+#include "gui/twebbrowser.h"
+#include "guitestenv.h"
+
+#include <QTemporaryDir>
+
+class TWebBrowserTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void missingLocalPageIsNamedAndCompletes() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    // Characters that mean something in HTML show as they are.
+    const QString missing = folder.path() + QStringLiteral("/a<b>&c/start1.htm");
+    TWebBrowser pane(nullptr, nullptr);
+    int before = 0;
+    int complete = 0;
+    pane.OnBeforeNavigate2 = [&before] { ++before; };
+    pane.OnDocumentComplete = [&complete] { ++complete; };
+    pane.resize(600, 400);
+    pane.show();
+    pane.Navigate(missing.toStdU16String());
+    QVERIFY(guitest::WaitFor([&complete] { return complete > 0; }));
+    QCOMPARE(before, 1);
+    QVERIFY(pane.HasBody());
+    QString text;
+    pane.page()->toPlainText([&text](const QString& Text) { text = Text; });
+    QVERIFY(guitest::WaitFor([&text] { return !text.isEmpty(); }));
+    QVERIFY2(text.contains(QStringLiteral("Varnesk cannot find its start page ") + missing), qPrintable(text));
+    // One navigation, one completion: no second load follows the page.
+    QTest::qWait(500);
+    QCOMPARE(complete, 1);
+    QCOMPARE(guitest::TakeErrors(), QStringList());
+  }
+};
+
+VARNESK_GUI_TEST_MAIN(TWebBrowserTest)
+#include "twebbrowser_test.moc"
