@@ -14,13 +14,10 @@
 #include <QWebEngineProfile>
 
 #include <chrono>
-#include <clocale>
 #include <memory>
 #include <thread>
 
 int main(int argc, char* argv[]) {
-  // The settings file is written in the locale's character set.
-  std::setlocale(LC_ALL, "");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 

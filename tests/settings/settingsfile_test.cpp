@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -190,6 +192,25 @@ TEST_F(SettingsFileTest, MissingDataFolderFailsWithCode3NamingTheFile) {
   }
   EXPECT_TRUE(Folder.Entries().empty());
 }
+
+#ifndef _WIN32
+TEST_F(SettingsFileTest, SystemEncodingKeepsNonAsciiCommandsUnderTheCLocale) {
+  std::setlocale(LC_ALL, "C");
+  TSettingsFile System(View, Settings, Folder.Data(), SystemFileLayer(), SystemEncoding());
+  View.Texts[0] = u"https://x/?q=s\u00FC\u00DF";
+  System.SaveSettings();
+  EXPECT_EQ(Folder.Read("vrk.txt").substr(0, 20), "https://x/?q=s\xC3\xBC\xC3\x9F\r\n");
+  View.Texts[0].clear();
+  System.LoadAndSaveSettings();
+  EXPECT_EQ(View.Texts[0], u"https://x/?q=s\u00FC\u00DF");
+
+  // A file of an older run in Latin-1 loses no byte and is rewritten as UTF-8.
+  Folder.Write("vrk.txt", "https://x/?q=s\xFC\xDF\r\n");
+  System.LoadAndSaveSettings();
+  EXPECT_EQ(View.Texts[0], u"https://x/?q=s\u00FC\u00DF");
+  EXPECT_EQ(Folder.Read("vrk.txt").substr(0, 20), "https://x/?q=s\xC3\xBC\xC3\x9F\r\n");
+}
+#endif
 
 TEST_F(SettingsFileTest, NameLongerThan259FailsBeforeAnyOpen) {
   // Nested folders make real names of exactly 259 and 260 units.
