@@ -4,6 +4,8 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
+#include "app/utf8.h"
+#include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
@@ -15,6 +17,8 @@
 
 #include <chrono>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <thread>
 
 int main(int argc, char* argv[]) {
@@ -23,7 +27,17 @@ int main(int argc, char* argv[]) {
 
   static TSystemProcessLock instanceLock;
   const auto sleep = [](int Ms) { std::this_thread::sleep_for(std::chrono::milliseconds(Ms)); };
-  if (!AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); })) return 0;
+  std::u16string lockError;
+  switch (AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); }, lockError)) {
+    case TInstanceGuard::Acquired:
+      break;
+    case TInstanceGuard::AlreadyRunning:
+      return 0;
+    case TInstanceGuard::LockUnusable:
+      // Not a running copy: say why every start fails instead of beeping.
+      errordisplay::Show(std::runtime_error(varnesk::app::Utf16ToUtf8(lockError).value_or("")));
+      return 1;
+  }
 
   QApplication::setApplicationName(QString::fromStdU16String(std::u16string(AppName)));
   look::LoadFonts();
