@@ -5,13 +5,17 @@
 // (null when the lock could not be made at all) and whether the name was
 // already held. An attempt that finds the name held still yields a handle,
 // which must be given back with Close like any other. Close accepts null and
-// ignores it. The start-up guard runs over this interface, so tests drive it
+// ignores it. A third answer tells a lock that cannot be used safely (a
+// planted link, a file of another user, a folder that cannot be made) from a
+// running copy: Error then says why, LockFile names the lock, and the handle
+// is null. The start-up guard runs over this interface, so tests drive it
 // with a fake and the program with TSystemProcessLock.
 //
 // Handles are opaque tokens, valid until closed or until the lock object that
 // issued them is destroyed.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 struct TLockObject;  // never defined: handles are only compared and passed back
@@ -20,6 +24,8 @@ using TLockHandle = TLockObject*;
 struct TLockAttempt {
   TLockHandle Handle = nullptr;  // null: the lock could not be made
   bool AlreadyExists = false;    // the name was held before this attempt
+  std::u16string LockFile;       // with Error: where the lock is
+  std::u16string Error;          // not empty: the lock cannot be used, and why
 };
 
 class TProcessLock {

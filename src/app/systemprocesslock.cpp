@@ -10,11 +10,14 @@
 #else
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/appname.h"
 #include "app/utf8.h"
 #endif
 
@@ -35,10 +38,54 @@ int ToFd(TLockHandle Handle) {
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(Handle) - 1);
 }
 
-bool UsableLockFile(int Fd) {
+std::u16string Text(std::string_view Utf8) { return varnesk::app::Utf8ToUtf16(Utf8); }
+
+std::u16string SystemError(std::u16string_view What, int Error) {
+  return std::u16string(What) + u": " + Text(std::strerror(Error));
+}
+
+TLockAttempt Unusable(std::u16string LockFile, std::u16string Error) {
+  TLockAttempt Attempt;
+  Attempt.LockFile = std::move(LockFile);
+  Attempt.Error = std::move(Error);
+  return Attempt;
+}
+
+// Creates the missing levels of Folder (mode 0700) and checks that it is a
+// real folder of this user that nobody else can write to; the reason when
+// it is not.
+std::u16string PrepareFolder(std::string Folder) {
+  while (Folder.size() > 1 && Folder.back() == '/') Folder.pop_back();
+  for (std::size_t End = Folder.find('/', 1);; End = Folder.find('/', End + 1)) {
+    const std::string Level = Folder.substr(0, End);
+    struct stat St {};
+    if (::stat(Level.c_str(), &St) != 0 && (errno != ENOENT || (::mkdir(Level.c_str(), 0700) != 0 && errno != EEXIST)))
+      return SystemError(u"the folder cannot be created", errno);
+    if (End == std::string::npos) break;
+  }
   struct stat St {};
-  if (::fstat(Fd, &St) != 0) return false;
-  return S_ISREG(St.st_mode) && St.st_uid == ::geteuid() && (St.st_mode & 077) == 0;
+  if (::lstat(Folder.c_str(), &St) != 0) return SystemError(u"the folder cannot be created", errno);
+  if (S_ISLNK(St.st_mode)) return u"its folder is a symbolic link";
+  if (!S_ISDIR(St.st_mode)) return u"its folder is not a folder";
+  if (St.st_uid != ::geteuid()) return u"its folder belongs to another user";
+  if ((St.st_mode & 022) != 0) return u"others can write to its folder";
+  return {};
+}
+
+// Why the open lock file must not be used, or nothing.
+std::u16string LockFileProblem(int Fd) {
+  struct stat St {};
+  if (::fstat(Fd, &St) != 0) return SystemError(u"it cannot be examined", errno);
+  if (!S_ISREG(St.st_mode)) return u"it is not a regular file";
+  if (St.st_uid != ::geteuid()) return u"it belongs to another user";
+  if ((St.st_mode & 077) != 0) return u"others can read or write it";
+  return {};
+}
+
+std::string HomeFolder() {
+  if (const char* Home = std::getenv("HOME"); Home != nullptr && Home[0] == '/') return Home;
+  const passwd* Entry = ::getpwuid(::geteuid());
+  return Entry != nullptr && Entry->pw_dir != nullptr ? Entry->pw_dir : "";
 }
 
 #endif
@@ -55,7 +102,7 @@ TLockAttempt TSystemProcessLock::Create(std::u16string_view Name) {
   ::SetLastError(ERROR_SUCCESS);
   const HANDLE Native = ::CreateMutexW(nullptr, FALSE, Wide.c_str());
   const DWORD Error = ::GetLastError();
-  TLockAttempt Attempt{ToHandle(Native), Error == ERROR_ALREADY_EXISTS};
+  TLockAttempt Attempt{ToHandle(Native), Error == ERROR_ALREADY_EXISTS, {}, {}};
   if (Attempt.Handle != nullptr) FOpenHandles.push_back(Attempt.Handle);
   return Attempt;
 }
@@ -69,11 +116,10 @@ TSystemProcessLock::TSystemProcessLock() : TSystemProcessLock(DefaultFolder()) {
 TSystemProcessLock::TSystemProcessLock(std::string Folder) : FFolder(std::move(Folder)) {}
 
 std::string TSystemProcessLock::DefaultFolder() {
-  if (const char* Runtime = std::getenv("XDG_RUNTIME_DIR"); Runtime != nullptr && Runtime[0] == '/') {
-    struct stat St {};
-    if (::stat(Runtime, &St) == 0 && S_ISDIR(St.st_mode)) return Runtime;
-  }
-  return "/tmp";
+  const char* State = std::getenv("XDG_STATE_HOME");
+  std::string Folder = State != nullptr && State[0] == '/' ? State : HomeFolder() + "/.local/state";
+  if (Folder.back() != '/') Folder.push_back('/');
+  return Folder + *varnesk::app::Utf16ToUtf8(AppName);
 }
 
 std::optional<std::string> TSystemProcessLock::LockPath(std::u16string_view Name) const {
@@ -91,24 +137,31 @@ std::optional<std::string> TSystemProcessLock::LockPath(std::u16string_view Name
 
 TLockAttempt TSystemProcessLock::Create(std::u16string_view Name) {
   const auto Path = LockPath(Name);
-  if (!Path) return {};
+  if (!Path) return Unusable(std::u16string(Name), u"its name cannot be used");
+  const std::u16string Where = Text(*Path);
+  if (std::u16string Problem = PrepareFolder(FFolder); !Problem.empty()) return Unusable(Where, std::move(Problem));
   // O_NOFOLLOW refuses a planted symbolic link; O_NONBLOCK keeps a planted
   // FIFO from blocking the open (fstat then refuses it).
   const int Fd = ::open(Path->c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
-  if (Fd < 0) return {};
-  if (!UsableLockFile(Fd)) {
+  if (Fd < 0) {
+    if (errno == ELOOP) return Unusable(Where, u"it is a symbolic link");
+    if (errno == EISDIR) return Unusable(Where, u"it is not a regular file");
+    return Unusable(Where, SystemError(u"it cannot be opened", errno));
+  }
+  if (std::u16string Problem = LockFileProblem(Fd); !Problem.empty()) {
     ::close(Fd);
-    return {};
+    return Unusable(Where, std::move(Problem));
   }
   int Result = 0;
   do {
     Result = ::flock(Fd, LOCK_EX | LOCK_NB);
   } while (Result != 0 && errno == EINTR);
   if (Result != 0 && errno != EWOULDBLOCK) {
+    const int Error = errno;
     ::close(Fd);
-    return {};
+    return Unusable(Where, SystemError(u"it cannot be locked", Error));
   }
-  TLockAttempt Attempt{ToHandle(Fd), Result != 0};
+  TLockAttempt Attempt{ToHandle(Fd), Result != 0, {}, {}};
   FOpenHandles.push_back(Attempt.Handle);
   return Attempt;
 }

@@ -3,7 +3,10 @@
 #include "app/errortext.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+
+#include <cstdio>
 
 namespace errordisplay {
 namespace {
@@ -23,6 +26,13 @@ void Show(const std::exception& Error) {
   const QString text = Text(Error);
   if (Sink()) {
     Sink()(text);
+    return;
+  }
+  // Without a screen nobody could close the box and its modal loop would
+  // never end: the text goes to standard error instead.
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     return;
   }
   QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(std::u16string(ErrorCaption)), text, QMessageBox::Ok,

@@ -4,7 +4,9 @@
 // appended where the message's rule asks for it.
 //
 // Tests replace the box with a sink of their own (SetErrorSink) so that no
-// modal loop runs; an empty sink restores the box.
+// modal loop runs; an empty sink restores the box. On a platform without a
+// screen ("offscreen", "minimal") the text goes to standard error instead of
+// a box nobody could close.
 #pragma once
 
 #include <QString>

@@ -4,7 +4,9 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
+#include "app/utf8.h"
 #include "gui/desktopidentity.h"
+#include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
@@ -16,20 +18,29 @@
 #include <QWebEngineProfile>
 
 #include <chrono>
-#include <clocale>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <thread>
 
 int main(int argc, char* argv[]) {
-  // The settings file is written in the locale's character set.
-  std::setlocale(LC_ALL, "");
   startuplogging::QuietUnlessAsked();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 
   static TSystemProcessLock instanceLock;
   const auto sleep = [](int Ms) { std::this_thread::sleep_for(std::chrono::milliseconds(Ms)); };
-  if (!AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); })) return 0;
+  std::u16string lockError;
+  switch (AcquireSingleInstance(instanceLock, sleep, [] { QApplication::beep(); }, lockError)) {
+    case TInstanceGuard::Acquired:
+      break;
+    case TInstanceGuard::AlreadyRunning:
+      return 0;
+    case TInstanceGuard::LockUnusable:
+      // Not a running copy: say why every start fails instead of beeping.
+      errordisplay::Show(std::runtime_error(varnesk::app::Utf16ToUtf8(lockError).value_or("")));
+      return 1;
+  }
 
   QApplication::setApplicationName(QString::fromStdU16String(std::u16string(AppName)));
   desktopidentity::Apply();

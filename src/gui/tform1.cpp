@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <limits>
+
 namespace {
 
 const QString kHelpPage = QStringLiteral("https://orvandel.example/varnesk/help/");
@@ -72,6 +74,8 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   Edit1 = MakeEdit(this, 50, 56, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand1)));
   Edit3 = MakeEdit(this, 50, 163, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand3)));
   Edit2 = MakeEdit(this, 50, 110, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand2)));
+  // A search command may be of any length; the default limit would cut it.
+  for (TEdit* command : {Edit1, Edit2, Edit3}) command->setMaxLength(std::numeric_limits<int>::max());
   Label1 = MakeLabel(QStringLiteral("Search commands"), this, 50, 24);
   Button1 = new QPushButton(QStringLiteral("OK"), this);
   Button1->setFont(look::Calibri(16));

@@ -33,6 +33,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <limits>
+
 namespace {
 
 // The user's Documents folder, as the platform names it. Many Linux
@@ -73,6 +75,7 @@ TEdit* MakeLine(QWidget* Parent, int Top) {
   edit->setFont(look::Calibri(19));
   edit->setGeometry(24, Top, 729, 31);
   edit->SetAutoSelect(true);
+  edit->setMaxLength(std::numeric_limits<int>::max());  // the encoder takes any length
   return edit;
 }
 

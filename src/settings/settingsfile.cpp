@@ -12,10 +12,19 @@ namespace {
 
 constexpr TSettingsEdit DistanceEdits[] = {TSettingsEdit::Edit4, TSettingsEdit::Edit5, TSettingsEdit::Edit6};
 
-// Names the platform could misread: too long for a Windows path, or cut
-// short by an embedded NUL.
+// The name's length as the platform counts it.
+std::size_t PlatformLength(const std::u16string& Name) {
+#ifdef _WIN32
+  return Name.size();
+#else
+  return Utf8Encoding().Encode(Name).size();
+#endif
+}
+
+// Names the platform could misread: too long for a path, or cut short by an
+// embedded NUL.
 bool Unusable(const std::u16string& Name) {
-  return Name.size() > MaxFileNameLength || Name.find(u'\0') != std::u16string::npos;
+  return PlatformLength(Name) > MaxFileNameLength || Name.find(u'\0') != std::u16string::npos;
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 // file stays whole.
 //
 // Failures throw EInOutError naming the settings file (a name longer than
-// MaxFileNameLength UTF-16 units, or holding U+0000, gives code 3 before
-// anything is opened). A failed number is never an error.
+// MaxFileNameLength, or holding U+0000, gives code 3 before anything is
+// opened). A failed number is never an error.
 //
 // The view, settings, layer and encoding are borrowed and must outlive this
 // object. UI thread only.
@@ -29,13 +29,21 @@
 #include "settings/settingsview.h"
 #include "settings/textencoding.h"
 
+#include <climits>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 inline constexpr std::u16string_view SettingsFileName = u"vrk.txt";
 inline constexpr std::u16string_view SettingsTempFileName = u"vrk.tmp";
+// The longest usable name: on Windows 259 UTF-16 units (MAX_PATH less the
+// NUL); elsewhere PATH_MAX less the NUL, counted in bytes of its UTF-8 form,
+// as the kernel counts it.
+#ifdef _WIN32
 inline constexpr std::size_t MaxFileNameLength = 259;
+#else
+inline constexpr std::size_t MaxFileNameLength = PATH_MAX - 1;
+#endif
 inline constexpr std::size_t MaxSettingsFileBytes = 16 * 1024 * 1024;
 
 class TSettingsFile {

@@ -229,6 +229,14 @@ int TSystemFileLayer::Replace(const std::u16string& From, const std::u16string& 
   const std::string Target = Native(To);
   struct stat Info {};
   if (stat(Target.c_str(), &Info) == 0 && S_ISREG(Info.st_mode)) chmod(Source.c_str(), Info.st_mode & 0777);
+  // Root saving another user's file must not leave that user a file of
+  // root's: the new file takes the old one's owner and group (a symbolic link
+  // in its place is replaced, so its target's owner does not count). Better
+  // no save than a file its user can no longer write.
+  struct stat Entry {};
+  if (geteuid() == 0 && lstat(Target.c_str(), &Entry) == 0 && S_ISREG(Entry.st_mode) &&
+      chown(Source.c_str(), Entry.st_uid, Entry.st_gid) != 0)
+    return Failure(Source);
   if (rename(Source.c_str(), Target.c_str()) != 0) return Failure(Target);
   SyncFolder(Target);
   return 0;

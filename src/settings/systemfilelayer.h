@@ -4,8 +4,9 @@
 // (an unpaired surrogate becomes U+FFFD); errno is mapped by
 // ErrorCodeFromErrno, where ENOENT counts as "path not found" when the
 // file's folder is missing. Replace keeps the permission bits of the file it
-// replaces and syncs the folder afterwards (best effort). A symbolic link in
-// the replaced file's place is itself replaced.
+// replaces (and, when running as root, its owner and group) and syncs the
+// folder afterwards (best effort). A symbolic link in the replaced file's
+// place is itself replaced.
 // Windows: CreateFileW/ReadFile/WriteFile/FlushFileBuffers/MoveFileExW
 // (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)/CloseHandle, with
 // GetLastError's codes as they are.

@@ -11,8 +11,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <langinfo.h>
 #endif
 
 namespace {
@@ -32,6 +30,25 @@ class TUtf8TextEncoding final : public TTextEncoding {
     return Text;
   }
 };
+
+#ifndef _WIN32
+// UTF-8 whatever the locale; a text that is not valid UTF-8 (a file from an
+// older, locale-encoded run) is read as ISO-8859-1, so every byte survives.
+class TUtf8OrLatin1Encoding final : public TTextEncoding {
+ public:
+  std::string Encode(std::u16string_view Text) const override { return FUtf8.Encode(Text); }
+  std::u16string Decode(std::string_view Bytes) const override {
+    std::u16string Text = FUtf8.Decode(Bytes);
+    // Only valid UTF-8 comes back unchanged through a decode and an encode.
+    if (FUtf8.Encode(Text) == Bytes) return Text;
+    return FLatin1.Decode(Bytes);
+  }
+
+ private:
+  TUtf8TextEncoding FUtf8;
+  TSingleByteEncoding FLatin1{u'\xFF'};
+};
+#endif
 
 // Upper case without "-" and "_", so that "utf8", "UTF-8" and "Utf_8" meet.
 std::string Folded(std::string_view Name) {
@@ -58,12 +75,7 @@ std::unique_ptr<TTextEncoding> MakeSystemEncoding() {
   if (CodePage == CP_UTF8) return std::make_unique<TUtf8TextEncoding>();
   return std::make_unique<TCodePageEncoding>(CodePage);
 #else
-  const char* Codeset = nl_langinfo(CODESET);
-  try {
-    return MakeEncoding(Codeset != nullptr && *Codeset != '\0' ? Codeset : "UTF-8");
-  } catch (const std::invalid_argument&) {
-    return std::make_unique<TUtf8TextEncoding>();
-  }
+  return std::make_unique<TUtf8OrLatin1Encoding>();
 #endif
 }
 

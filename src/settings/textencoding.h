@@ -1,19 +1,20 @@
 // TTextEncoding: conversion between the program's UTF-16 text and the bytes
 // of the settings file.
 //
-// The file is in the system's ANSI code page on Windows; elsewhere the
-// locale's character set (LC_CTYPE) stands in for it. SystemEncoding() reads
-// that once, on its first call (the application calls setlocale(LC_CTYPE, "")
-// before), and keeps the result for the rest of the run. Tests construct
-// explicit encodings with MakeEncoding instead.
+// The file is in the system's ANSI code page on Windows, read once on the
+// first call of SystemEncoding() and kept for the rest of the run. Elsewhere
+// it is UTF-8 whatever the locale; a text that is not valid UTF-8 is decoded
+// as ISO-8859-1 instead, so no byte of an older file is lost. Tests
+// construct explicit encodings with MakeEncoding.
 //
 // Encode never fails: a character the encoding cannot represent becomes its
 // replacement character ("?"; U+FFFD for UTF-8, where only an unpaired
 // surrogate is unrepresentable). A surrogate pair is one character and gives
 // one replacement (on Windows code pages as WideCharToMultiByte does). Decode
 // never fails either: a byte sequence that is not valid in the encoding
-// becomes U+FFFD. No byte-order mark is written or expected. Implementations
-// are immutable and safe to share between threads.
+// becomes U+FFFD (outside the system encoding's ISO-8859-1 fallback). No
+// byte-order mark is written or expected. Implementations are immutable and
+// safe to share between threads.
 #pragma once
 
 #include <memory>

@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "app/appname.h"
+#include "app/errortext.h"
 
 namespace {
 
 TLockHandle Token(std::uintptr_t N) { return reinterpret_cast<TLockHandle>(N); }
 const TLockHandle H1 = Token(0x11);
 const TLockHandle H2 = Token(0x22);
+// An attempt answering like a named mutex.
+TLockAttempt A(TLockHandle Handle, bool AlreadyExists) { return {Handle, AlreadyExists, {}, {}}; }
+const TLockAttempt Planted{nullptr, false, u"/s/Varnesk-0.lock", u"it is a symbolic link"};
+constexpr std::u16string_view PlantedMessage = u"Varnesk cannot use its lock file /s/Varnesk-0.lock: it is a symbolic link";
 
 std::string Label(TLockHandle Handle) {
   if (Handle == nullptr) return "null";
@@ -44,53 +49,71 @@ class TFakeLock final : public TProcessLock {
 struct TGuardCase {
   const char* Name;
   std::vector<TLockAttempt> Script;
-  bool GoOn;
+  TInstanceGuard Outcome;
   std::vector<std::string> Calls;
 };
 
 TEST(AcquireSingleInstance, FollowsTheSequenceForEachAnswerOfTheLock) {
   const std::vector<TGuardCase> Cases = {
-      {"free at once: handle kept, nothing else", {{H1, false}}, true, {"create Varnesk"}},
+      {"free at once: handle kept, nothing else", {A(H1, false)}, TInstanceGuard::Acquired, {"create Varnesk"}},
       {"held, free on retry: first closed, second kept",
-       {{H1, true}, {H2, false}},
-       true,
+       {A(H1, true), A(H2, false)},
+       TInstanceGuard::Acquired,
        {"create Varnesk", "close h1", "sleep 2000", "create Varnesk"}},
       {"held twice: beep, then second closed",
-       {{H1, true}, {H2, true}},
-       false,
+       {A(H1, true), A(H2, true)},
+       TInstanceGuard::AlreadyRunning,
        {"create Varnesk", "close h1", "sleep 2000", "create Varnesk", "beep", "close h2"}},
       {"null, then free",
-       {{nullptr, false}, {H2, false}},
-       true,
+       {A(nullptr, false), A(H2, false)},
+       TInstanceGuard::Acquired,
        {"create Varnesk", "close null", "sleep 2000", "create Varnesk"}},
       {"null twice",
-       {{nullptr, false}, {nullptr, false}},
-       false,
+       {A(nullptr, false), A(nullptr, false)},
+       TInstanceGuard::AlreadyRunning,
        {"create Varnesk", "close null", "sleep 2000", "create Varnesk", "beep", "close null"}},
       {"null with already-exists, then free",
-       {{nullptr, true}, {H2, false}},
-       true,
+       {A(nullptr, true), A(H2, false)},
+       TInstanceGuard::Acquired,
        {"create Varnesk", "close null", "sleep 2000", "create Varnesk"}},
       {"held, then null",
-       {{H1, true}, {nullptr, false}},
-       false,
+       {A(H1, true), A(nullptr, false)},
+       TInstanceGuard::AlreadyRunning,
        {"create Varnesk", "close h1", "sleep 2000", "create Varnesk", "beep", "close null"}},
+      // An unusable lock is no running copy: no wait, no beep, a reason.
+      {"unusable at once", {Planted}, TInstanceGuard::LockUnusable, {"create Varnesk", "close null"}},
+      {"held, then unusable",
+       {A(H1, true), Planted},
+       TInstanceGuard::LockUnusable,
+       {"create Varnesk", "close h1", "sleep 2000", "create Varnesk", "close null"}},
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Name);
     std::vector<std::string> Log;
     TFakeLock Lock(Case.Script, Log);
-    const bool GoOn = AcquireSingleInstance(
-        Lock, [&Log](int Ms) { Log.push_back("sleep " + std::to_string(Ms)); }, [&Log] { Log.push_back("beep"); });
-    EXPECT_EQ(GoOn, Case.GoOn);
+    std::u16string Message;
+    const TInstanceGuard Outcome = AcquireSingleInstance(
+        Lock, [&Log](int Ms) { Log.push_back("sleep " + std::to_string(Ms)); }, [&Log] { Log.push_back("beep"); },
+        Message);
+    EXPECT_EQ(Outcome, Case.Outcome);
     EXPECT_EQ(Log, Case.Calls);
+    EXPECT_EQ(Message, Outcome == TInstanceGuard::LockUnusable ? PlantedMessage : u"");
   }
+}
+
+TEST(AcquireSingleInstance, UnusableLockMessageAsTheErrorBoxShowsIt) {
+  std::vector<std::string> Log;
+  TFakeLock Lock({Planted}, Log);
+  std::u16string Message;
+  ASSERT_EQ(AcquireSingleInstance(Lock, nullptr, nullptr, Message), TInstanceGuard::LockUnusable);
+  EXPECT_EQ(ErrorDisplayText(Message), std::u16string(PlantedMessage) + u".");
 }
 
 TEST(AcquireSingleInstance, SkipsEmptySleepAndBeep) {
   std::vector<std::string> Log;
-  TFakeLock Lock({{H1, true}, {H2, true}}, Log);
-  EXPECT_FALSE(AcquireSingleInstance(Lock, nullptr, nullptr));
+  TFakeLock Lock({A(H1, true), A(H2, true)}, Log);
+  std::u16string Message;
+  EXPECT_EQ(AcquireSingleInstance(Lock, nullptr, nullptr, Message), TInstanceGuard::AlreadyRunning);
   EXPECT_EQ(Log, (std::vector<std::string>{"create Varnesk", "close h1", "create Varnesk", "close h2"}));
 }
 

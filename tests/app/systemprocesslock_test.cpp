@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tempfolder.h"
@@ -27,6 +28,25 @@ constexpr std::u16string_view Name = u"Varnesk";
 bool Held(const TLockAttempt& A) { return A.Handle != nullptr && A.AlreadyExists; }
 bool Taken(const TLockAttempt& A) { return A.Handle != nullptr && !A.AlreadyExists; }
 bool Refused(const TLockAttempt& A) { return A.Handle == nullptr && !A.AlreadyExists; }
+// Refused as a lock that cannot be used, not as a running copy.
+std::string Unusable(const TLockAttempt& A) {
+  if (!Refused(A)) return "<not refused>";
+  return std::string(A.Error.begin(), A.Error.end());
+}
+std::string Narrow(const std::u16string& Text) { return {Text.begin(), Text.end()}; }
+
+// Runs Body in a child process as the user nobody (uid and gid 65534) and
+// answers its exit code; Body's answer is the exit code.
+int AsNobody(const std::function<int()>& Body) {
+  const pid_t Pid = ::fork();
+  if (Pid == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(100);
+    ::_exit(Body());
+  }
+  int Status = 0;
+  ::waitpid(Pid, &Status, 0);
+  return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+}
 
 // A forked child, killed and reaped when the test leaves, whatever happens.
 class TChild {
@@ -60,6 +80,8 @@ std::map<std::string, std::string> Listing(const fs::path& Folder) {
 
 class SystemProcessLockTest : public ::testing::Test {
  protected:
+  SystemProcessLockTest() { fs::permissions(Temp.Path(), fs::perms::owner_all); }
+
   TTempFolder Temp;
   TSystemProcessLock Lock{Temp.Path().string()};
   std::string LockFile = *Lock.LockPath(Name);
@@ -187,11 +209,16 @@ TEST_F(SystemProcessLockTest, RefusesPlantedLockFilesWithoutTouchingThem) {
          fs::permissions(LockFile, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write);
        }},
   };
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Name);
-    Case.Plant();
+  const std::vector<std::string> Reasons = {"it is a symbolic link",    "it is a symbolic link",
+                                            "it is not a regular file", "it is not a regular file",
+                                            "others can read or write it", "others can read or write it"};
+  for (std::size_t I = 0; I < Cases.size(); ++I) {
+    SCOPED_TRACE(Cases[I].Name);
+    Cases[I].Plant();
     const auto Before = Listing(Temp.Path());
-    EXPECT_TRUE(Refused(Lock.Create(Name)));
+    const TLockAttempt Attempt = Lock.Create(Name);
+    EXPECT_EQ(Unusable(Attempt), Reasons[I]);
+    EXPECT_EQ(Narrow(Attempt.LockFile), LockFile);
     EXPECT_EQ(Listing(Temp.Path()), Before);
     for (const auto& Entry : fs::directory_iterator(Temp.Path())) fs::remove_all(Entry.path());
   }
@@ -202,7 +229,72 @@ TEST_F(SystemProcessLockTest, RefusesALockFileOfAnotherUser) {
   std::ofstream(LockFile) << "";
   ::chmod(LockFile.c_str(), 0600);
   ASSERT_EQ(::chown(LockFile.c_str(), 65534, 65534), 0);
-  EXPECT_TRUE(Refused(Lock.Create(Name)));
+  EXPECT_EQ(Unusable(Lock.Create(Name)), "it belongs to another user");
+}
+
+TEST_F(SystemProcessLockTest, CreatesTheMissingFolderLevelsForItsUserOnly) {
+  const fs::path Folder = Temp.Path() / "state" / "Varnesk";
+  TSystemProcessLock Nested(Folder.string());
+  EXPECT_TRUE(Taken(Nested.Create(Name)));
+  for (const fs::path& Level : {Folder.parent_path(), Folder})
+    EXPECT_EQ(fs::status(Level).permissions(), fs::perms::owner_all) << Level;
+}
+
+TEST_F(SystemProcessLockTest, UnsafeFoldersAreUnusable) {
+  const fs::path Folder = Temp.Path() / "Varnesk";
+  struct TCase {
+    const char* Name;
+    std::function<void()> Plant;
+    std::string Reason;
+  };
+  const std::vector<TCase> Cases = {
+      {"symlink",
+       [&] {
+         fs::create_directory(Temp.Path() / "elsewhere");
+         fs::create_directory_symlink(Temp.Path() / "elsewhere", Folder);
+       },
+       "its folder is a symbolic link"},
+      {"group-writable",
+       [&] {
+         fs::create_directory(Folder);
+         fs::permissions(Folder, fs::perms::owner_all | fs::perms::group_write);
+       },
+       "others can write to its folder"},
+      {"a file in the way", [&] { std::ofstream(Folder) << ""; }, "its folder is not a folder"},
+      {"a file in the way of a level",
+       [&] { std::ofstream(Temp.Path() / "file") << ""; },
+       "the folder cannot be created: Not a directory"},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Case.Plant();
+    const bool Deep = std::string(Case.Name).find("level") != std::string::npos;
+    TSystemProcessLock Unsafe((Deep ? Temp.Path() / "file" / "Varnesk" : Folder).string());
+    EXPECT_EQ(Unusable(Unsafe.Create(Name)), Case.Reason);
+    for (const auto& Entry : fs::directory_iterator(Temp.Path())) fs::remove_all(Entry.path());
+  }
+}
+
+TEST_F(SystemProcessLockTest, FolderOfAnotherUserIsUnusable) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to hand a folder to another user";
+  ASSERT_EQ(::chown(Temp.Path().c_str(), 65534, 65534), 0);
+  EXPECT_EQ(Unusable(Lock.Create(Name)), "its folder belongs to another user");
+}
+
+TEST_F(SystemProcessLockTest, UnwritableFolderIsUnusable) {
+  fs::permissions(Temp.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  const auto Check = [&] {
+    TSystemProcessLock Own(Temp.Path().string());
+    const TLockAttempt Attempt = Own.Create(Name);
+    return Unusable(Attempt) == "it cannot be opened: Permission denied" ? 0 : 1;
+  };
+  if (::geteuid() != 0) {
+    EXPECT_EQ(Check(), 0);
+    return;
+  }
+  // Root writes anywhere: the folder's owner tries instead.
+  ASSERT_EQ(::chown(Temp.Path().c_str(), 65534, 65534), 0);
+  EXPECT_EQ(AsNobody(Check), 0);
 }
 
 TEST_F(SystemProcessLockTest, RefusesNamesThatAreNoPlainFileName) {
@@ -218,29 +310,70 @@ TEST_F(SystemProcessLockTest, RefusesNamesThatAreNoPlainFileName) {
   for (const auto& [Label, Bad] : Cases) {
     SCOPED_TRACE(Label);
     EXPECT_FALSE(Lock.LockPath(Bad).has_value());
-    EXPECT_TRUE(Refused(Lock.Create(Bad)));
+    EXPECT_EQ(Unusable(Lock.Create(Bad)), "its name cannot be used");
   }
   EXPECT_TRUE(fs::is_empty(Temp.Path()));
 }
 
-TEST(SystemProcessLockFolder, UsesTheRuntimeFolderOnlyWhenItIsAnAbsoluteExistingFolder) {
-  TTempFolder Runtime;
-  const char* Saved = std::getenv("XDG_RUNTIME_DIR");
-  const std::string Restore = Saved != nullptr ? Saved : "";
-  const std::vector<std::pair<const char*, std::string>> Cases = {
-      {Runtime.Path().c_str(), Runtime.Path().string()},
-      {"relative/run", "/tmp"},  // relative to whatever the current folder is
-      {"", "/tmp"},
-      {"/nonexistent-varnesk-runtime", "/tmp"},
-  };
-  for (const auto& [Value, Expected] : Cases) {
-    SCOPED_TRACE(Value);
-    ::setenv("XDG_RUNTIME_DIR", Value, 1);
-    EXPECT_EQ(TSystemProcessLock::DefaultFolder(), Expected);
+// Sets or unsets (nullptr) an environment variable for one scope.
+class TEnv {
+ public:
+  TEnv(const char* Name, const char* Value) : FName(Name) {
+    if (const char* Old = std::getenv(Name)) FOld = Old;
+    Set(Value);
   }
-  ::unsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(TSystemProcessLock::DefaultFolder(), "/tmp");
-  if (Saved != nullptr) ::setenv("XDG_RUNTIME_DIR", Restore.c_str(), 1);
+  ~TEnv() { Set(FOld ? FOld->c_str() : nullptr); }
+  TEnv(const TEnv&) = delete;
+  TEnv& operator=(const TEnv&) = delete;
+  void Set(const char* Value) { Value != nullptr ? ::setenv(FName, Value, 1) : ::unsetenv(FName); }
+
+ private:
+  const char* FName;
+  std::optional<std::string> FOld;
+};
+
+TEST(SystemProcessLockFolder, OneFolderOfTheUsersStateWhateverTheRuntimeFolder) {
+  TTempFolder Home;
+  TTempFolder State;
+  const std::string Default = (Home.Path() / ".local/state/Varnesk").string();
+  TEnv SetHome("HOME", Home.Path().c_str());
+  TEnv Runtime("XDG_RUNTIME_DIR", nullptr);
+  TEnv StateHome("XDG_STATE_HOME", nullptr);
+  const struct {
+    const char* Runtime;
+    const char* State;
+    std::string Expected;
+  } Cases[] = {
+      {nullptr, nullptr, Default},
+      {State.Path().c_str(), nullptr, Default},  // the runtime folder never counts
+      {"/run/user/0", nullptr, Default},
+      {nullptr, State.Path().c_str(), (State.Path() / "Varnesk").string()},
+      {State.Path().c_str(), State.Path().c_str(), (State.Path() / "Varnesk").string()},
+      {nullptr, "relative/state", Default},  // relative to whatever the current folder is
+      {nullptr, "", Default},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(std::string(Case.Runtime ? Case.Runtime : "(unset)") + " " + (Case.State ? Case.State : "(unset)"));
+    Runtime.Set(Case.Runtime);
+    StateHome.Set(Case.State);
+    EXPECT_EQ(TSystemProcessLock::DefaultFolder(), Case.Expected);
+  }
+}
+
+TEST(SystemProcessLockFolder, CopiesStartedWithAndWithoutARuntimeFolderMeet) {
+  TTempFolder Home;
+  TTempFolder RuntimeFolder;
+  TEnv SetHome("HOME", Home.Path().c_str());
+  TEnv StateHome("XDG_STATE_HOME", nullptr);
+  TEnv Runtime("XDG_RUNTIME_DIR", RuntimeFolder.Path().c_str());
+  TSystemProcessLock WithRuntime;
+  ASSERT_TRUE(Taken(WithRuntime.Create(Name)));
+  Runtime.Set(nullptr);
+  TSystemProcessLock WithoutRuntime;
+  EXPECT_TRUE(Held(WithoutRuntime.Create(Name)));
+  EXPECT_EQ(*WithoutRuntime.LockPath(Name), *WithRuntime.LockPath(Name));
+  EXPECT_TRUE(fs::is_empty(RuntimeFolder.Path()));
+  EXPECT_EQ(fs::status(Home.Path() / ".local/state/Varnesk").permissions(), fs::perms::owner_all);
 }
 
 }  // namespace

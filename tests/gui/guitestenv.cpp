@@ -34,6 +34,7 @@ void PrepareEnvironment() {
   qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
   qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/.cache")).toLocal8Bit());
+  qputenv("XDG_STATE_HOME", (home + QStringLiteral("/.local/state")).toLocal8Bit());
   qputenv("XDG_RUNTIME_DIR", home.toLocal8Bit());
   qunsetenv("XDG_DOCUMENTS_DIR");
   QDir(home).mkpath(QStringLiteral("Documents"));

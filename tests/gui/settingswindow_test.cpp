@@ -90,6 +90,20 @@ class SettingsWindowTest : public QObject {
     QCOMPARE(SettingsFileBytes().split('\n').value(5), line6 + '\r');
   }
 
+  void longLinesAreNotCut() {
+    Start();
+    const QString command = QStringLiteral("https://x/?q=") + QString(40000, QLatin1Char('a'));
+    FForm3->SpeedButton2->click();
+    for (TEdit* edit : {FForm1->Edit1, FForm1->Edit2, FForm1->Edit3}) edit->setText(command);
+    FForm1->Button1->click();
+    const QList<QByteArray> lines = SettingsFileBytes().split('\n');
+    for (int line = 0; line < 3; ++line) QCOMPARE(lines.value(line), command.toUtf8() + '\r');
+    for (TEdit* edit : {FForm3->Edit4, FForm3->Edit5}) {
+      edit->setText(command);
+      QCOMPARE(edit->text().size(), command.size());
+    }
+  }
+
   void optionBoxesTakeEffectAtOnce() {
     Start();
     QVERIFY(FState->Settings.AutoScrollRight);

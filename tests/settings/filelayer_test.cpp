@@ -74,6 +74,26 @@ TEST_F(SystemFileLayerTest, WritesReadsAndReplaces) {
   EXPECT_EQ(File->Close(), 0);
 }
 
+TEST_F(SystemFileLayerTest, RootReplacingAnotherUsersFileKeepsItsOwnerAndGroup) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
+  constexpr uid_t Nobody = 65534;
+  constexpr gid_t NoGroup = 65534;
+  Folder.Write("old", "previous");
+  Folder.Write("mine", "previous");
+  ASSERT_EQ(chown((Folder.Path / "old").c_str(), Nobody, NoGroup), 0);
+  for (const char* Target : {"old", "mine"}) {
+    Folder.Write("new", "hello");
+    ASSERT_EQ(Layer.Replace(Name("new"), Name(Target)), 0) << Target;
+  }
+  struct stat Info {};
+  ASSERT_EQ(stat((Folder.Path / "old").c_str(), &Info), 0);
+  EXPECT_EQ(Info.st_uid, Nobody);
+  EXPECT_EQ(Info.st_gid, NoGroup);
+  ASSERT_EQ(stat((Folder.Path / "mine").c_str(), &Info), 0);
+  EXPECT_EQ(Info.st_uid, 0u);  // root's own file stays root's
+  EXPECT_EQ(Folder.Read("old"), "hello");
+}
+
 TEST_F(SystemFileLayerTest, FileExistsOnlyForFiles) {
   Folder.Write("file", "");
   std::filesystem::create_directory(Folder.Path / "folder");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <stdexcept>
 
 namespace {
@@ -97,5 +98,28 @@ TEST(TextEncoding, SystemEncodingIsReadOnceAndKeepsAscii) {
   EXPECT_EQ(Encoding.Encode(u"https://x/?q="), "https://x/?q=");
   EXPECT_EQ(Encoding.Decode("yes"), u"yes");
 }
+
+#ifndef _WIN32
+TEST(TextEncoding, SystemEncodingIsUtf8WithLatin1FallbackWhateverTheLocale) {
+  std::setlocale(LC_CTYPE, "C");
+  const TTextEncoding& Encoding = SystemEncoding();
+  EXPECT_EQ(Hex(Encoding.Encode(u"s\u00FC\u00DF")), Hex("s\xC3\xBC\xC3\x9F"));
+  const struct {
+    std::string_view Bytes;
+    std::u16string_view Text;
+  } Cases[] = {
+      {"s\xC3\xBC\xC3\x9F", u"s\u00FC\u00DF"},            // valid UTF-8
+      {"\xF0\x9F\x98\x80", u"\xD83D\xDE00"},               // four-byte sequence
+      {"\xEF\xBF\xBD", u"\xFFFD"},                          // a real U+FFFD stays one
+      {"s\xFC\xDF", u"s\u00FC\u00DF"},                      // Latin-1 bytes
+      {"\xC3\xA9\xE9", u"\u00C3\u00A9\u00E9"},              // partly valid: every byte as U+00xx
+      {"\x80\xFF", u"\u0080\u00FF"},
+      {"\xED\xA0\x80", u"\u00ED\u00A0\u0080"},              // encoded surrogate
+      {"\xC0\xAF", u"\u00C0\u00AF"},                        // overlong "/"
+  };
+  for (const auto& Case : Cases)
+    EXPECT_EQ(Units(Encoding.Decode(Case.Bytes)), Units(Case.Text)) << Hex(Case.Bytes);
+}
+#endif
 
 }  // namespace
