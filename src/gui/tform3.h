@@ -12,9 +12,11 @@
 #include "panes/browserpane.h"
 #include "panes/mainwindowview.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -89,12 +91,14 @@ class TForm3 : public QWidget, public TMainWindowView {
  protected:
   void resizeEvent(QResizeEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
-  void moveEvent(QMoveEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 
  private:
   QCheckBox* CheckBox(TMainCheckBox Box) const;
-  void ApplyMinimumTrackSize();
+  // Keeps the minimum outer size (frame included) at kMinTrackWidth x
+  // kMinTrackHeight: the client minimum is that less the frame the window
+  // manager draws now (none without one).
+  void FollowFrame();
   // Runs a handler; an error that escapes it goes to the standard error display.
   template <class Handler>
   void Guarded(Handler&& Run);
@@ -107,4 +111,5 @@ class TForm3 : public QWidget, public TMainWindowView {
   std::unique_ptr<TSearchDispatcher> FDispatcher;
   TCursorTracker* FCursor = nullptr;
   bool FInIdle = false;
+  std::optional<QMargins> FFrame;  // the frame the minimum was set for
 };
