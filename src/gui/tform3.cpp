@@ -212,8 +212,10 @@ void TForm3::showEvent(QShowEvent* Event) {
 
 void TForm3::closeEvent(QCloseEvent* Event) {
   QWidget::closeEvent(Event);
-  // The program ends with its main window, whatever else is shown.
-  QCoreApplication::quit();
+  // The program ends with its main window, whatever else is shown: exit,
+  // not quit, which would first ask the settings window to close, and it
+  // refuses.
+  QCoreApplication::exit(0);
 }
 
 void TForm3::FollowFrame() {
