@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets Varnesk up (see setup.sh) and runs every test:
-#   1. the whole program's tests (core and windows) on a virtual X screen;
+#   1. the whole program's tests (core and windows) on a virtual X screen,
+#      then the window tests that need a window manager on another one (they
+#      start Openbox there);
 #   2. the core tests and the fuzz targets under AddressSanitizer and
 #      UndefinedBehaviorSanitizer (clang);
 #   3. the thread and URI tests under ThreadSanitizer (clang);
@@ -18,7 +20,10 @@ export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-first-run --disable-backgr
 export CTEST_OUTPUT_ON_FAILURE=1
 
 echo "== program tests"
-xvfb-run -a -s "-screen 0 1920x1080x24" ctest --test-dir build -j "$jobs" --timeout 600
+xvfb-run -a -s "-screen 0 1920x1080x24" ctest --test-dir build -j "$jobs" --timeout 600 -LE wm
+
+echo "== window tests under a window manager, on a display of their own"
+xvfb-run -a -s "-screen 0 1920x1080x24" ctest --test-dir build --timeout 600 -L wm
 
 echo "== core tests and fuzzers under ASan and UBSan"
 CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -6,11 +6,13 @@
 #include "gui/tapplicationstate.h"
 #include "gui/tedit.h"
 #include "gui/tform3.h"
+#include "gui/titlebar.h"
 #include "gui/tlinklabel.h"
 #include "settings/settingsfile.h"
 #include "settings/settingswindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -138,6 +140,13 @@ void TForm1::FormCreate() {
     for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).OpenLocalFile(StartPagePath(exe, slot));
   });
 }
+
+void TForm1::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  titlebar::TitleOnly(*this);
+}
+
+void TForm1::closeEvent(QCloseEvent* Event) { Event->ignore(); }
 
 void TForm1::Button1Click() {
   errordisplay::Guarded([this] { ::Button1Click(*FFile); });

@@ -5,8 +5,9 @@
 // it is dispatched. The window owns its widgets and wires them to the
 // settings rules through TSettingsView. Created hidden, right after the main
 // window; shown modelessly by the main window's Settings button, hidden
-// again (and saved) by OK. It has no close box and no default or cancel
-// button, and it does not keep the program running on its own.
+// again (and saved) by OK. It asks for no close box and refuses to close,
+// has no default or cancel button, and does not keep the program running on
+// its own; destroying it is how it ends.
 #pragma once
 
 #include "settings/settingsview.h"
@@ -69,6 +70,12 @@ class TForm1 : public QWidget, public TSettingsView {
   QLabel* Label9 = nullptr;
   QLabel* Label10 = nullptr;
   QLabel* Image1 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  // OK is the only way back to hidden: a close request from the window
+  // manager (its close box, a key, a task bar) is refused.
+  void closeEvent(QCloseEvent* Event) override;
 
  private:
   TEdit* Edit(TSettingsEdit Which) const;

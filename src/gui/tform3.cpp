@@ -32,6 +32,7 @@
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 #include <limits>
 
@@ -170,8 +171,12 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   Label7->OnMouseLeave = [this] { Label7->SetColour(look::kLinkBlue); };
 
   FCursor = new TCursorTracker(this);
-  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-          [this] { ApplicationEvents1Idle(); });
+  // A window manager sets or changes its frame whenever it likes and no
+  // event says so, so each pass between messages compares it with the last.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+    FollowFrame();
+    ApplicationEvents1Idle();
+  });
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -232,24 +237,25 @@ void TForm3::resizeEvent(QResizeEvent* Event) {
 
 void TForm3::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
-  ApplyMinimumTrackSize();
+  FollowFrame();
 }
 
 void TForm3::closeEvent(QCloseEvent* Event) {
   QWidget::closeEvent(Event);
-  // The program ends with its main window, whatever else is shown.
-  QCoreApplication::quit();
+  // The program ends with its main window, whatever else is shown: exit,
+  // not quit, which would first ask the settings window to close, and it
+  // refuses.
+  QCoreApplication::exit(0);
 }
 
-void TForm3::moveEvent(QMoveEvent* Event) {
-  QWidget::moveEvent(Event);
-  // The window manager may add its frame only after the window is shown.
-  ApplyMinimumTrackSize();
-}
-
-void TForm3::ApplyMinimumTrackSize() {
-  const QSize frame = frameGeometry().size() - geometry().size();
-  setMinimumSize(kMinTrackWidth - frame.width(), kMinTrackHeight - frame.height());
+void TForm3::FollowFrame() {
+  const QWindow* window = windowHandle();
+  const QMargins frame = window ? window->frameMargins() : QMargins();
+  // A frame that is being built can read negative; the next pass sees it done.
+  if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0) return;
+  if (frame == FFrame) return;
+  FFrame = frame;
+  setMinimumSize(kMinTrackWidth - frame.left() - frame.right(), kMinTrackHeight - frame.top() - frame.bottom());
 }
 
 void TForm3::Edit4KeyPress(char16_t& Key) {

@@ -12,9 +12,11 @@
 #include "panes/browserpane.h"
 #include "panes/mainwindowview.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -91,14 +93,16 @@ class TForm3 : public QWidget, public TMainWindowView {
  protected:
   void resizeEvent(QResizeEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
-  void moveEvent(QMoveEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 
  private:
   QCheckBox* CheckBox(TMainCheckBox Box) const;
   // The search command of engine slot 1, 2 or 3 in the settings window.
   std::u16string SearchCommand(int Slot) const;
-  void ApplyMinimumTrackSize();
+  // Keeps the minimum outer size (frame included) at kMinTrackWidth x
+  // kMinTrackHeight: the client minimum is that less the frame the window
+  // manager draws now (none without one).
+  void FollowFrame();
   // Runs a handler; an error that escapes it goes to the standard error display.
   template <class Handler>
   void Guarded(Handler&& Run);
@@ -113,4 +117,5 @@ class TForm3 : public QWidget, public TMainWindowView {
   TConnectionWarmer* FWarmer = nullptr;
   TCursorTracker* FCursor = nullptr;
   bool FInIdle = false;
+  std::optional<QMargins> FFrame;  // the frame the minimum was set for
 };

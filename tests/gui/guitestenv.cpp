@@ -55,15 +55,17 @@ QStringList TakeErrors() {
   return errors;
 }
 
+void RunLoop(int Ms) {
+  QEventLoop loop;
+  QTimer::singleShot(Ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
 bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
   QDeadlineTimer deadline(TimeoutMs);
   while (!Condition()) {
     if (deadline.hasExpired()) return false;
-    // A real loop slice: it blocks when idle, so the idle hook runs as in
-    // the program (processEvents alone never blocks).
-    QEventLoop slice;
-    QTimer::singleShot(10, &slice, &QEventLoop::quit);
-    slice.exec();
+    RunLoop(10);
   }
   return true;
 }

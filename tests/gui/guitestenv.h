@@ -27,6 +27,9 @@ QString Home();
 void Install();
 // The error texts shown since the last call, which clears them.
 QStringList TakeErrors();
+// Runs a real event loop for Ms milliseconds: it blocks when idle, so the
+// idle hook runs as in the program (processEvents alone never blocks).
+void RunLoop(int Ms);
 // Processes events until Condition holds or TimeoutMs passes; answers Condition.
 bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs = 20000);
 
