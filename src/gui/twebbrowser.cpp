@@ -83,8 +83,8 @@ void TWebBrowser::PageLoadFinished() {
   const quint64 generation = FLoadGeneration;
   page()->runJavaScript(
       QStringLiteral("[document.body !== null, document.documentElement ? document.documentElement.clientWidth : 0]"),
-      [this, generation](const QVariant& Result) {
-        if (generation != FLoadGeneration) return;
+      [this, generation, alive = std::weak_ptr<const bool>(FAlive)](const QVariant& Result) {
+        if (alive.expired() || generation != FLoadGeneration) return;
         const QVariantList values = Result.toList();
         FHasDocument = true;
         FHasBody = values.size() == 2 && values.at(0).toBool();

@@ -18,6 +18,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <memory>
+
 class QWebEngineProfile;
 
 class TWebBrowserPage : public QWebEnginePage {
@@ -62,4 +64,7 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   std::int32_t FClientWidth = 0;
   // Counts load starts, so that a late answer for an older load is dropped.
   quint64 FLoadGeneration = 0;
+  // Expires with the pane: the page answers pending scripts while it is
+  // destroyed, after the pane's own members are gone.
+  std::shared_ptr<const bool> FAlive = std::make_shared<const bool>(true);
 };

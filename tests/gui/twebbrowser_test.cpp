@@ -5,6 +5,7 @@
 #include "gui/twebbrowser.h"
 #include "guitestenv.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 class TWebBrowserTest : public QObject {
@@ -23,7 +24,7 @@ class TWebBrowserTest : public QObject {
     pane.OnDocumentComplete = [&complete] { ++complete; };
     pane.resize(600, 400);
     pane.show();
-    pane.Navigate(missing.toStdU16String());
+    pane.OpenLocalFile(missing.toStdU16String());
     QVERIFY(guitest::WaitFor([&complete] { return complete > 0; }));
     QCOMPARE(before, 1);
     QVERIFY(pane.HasBody());
@@ -35,6 +36,34 @@ class TWebBrowserTest : public QObject {
     QTest::qWait(500);
     QCOMPARE(complete, 1);
     QCOMPARE(guitest::TakeErrors(), QStringList());
+  }
+
+  void destroyedWhileItsPageIsBeingReadRunsNoHandler() {
+    // The window closes right after a page loaded, before the pane's reading
+    // of the document has answered: that answer must find no pane.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile page(folder.path() + QStringLiteral("/page.htm"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<!DOCTYPE html><html><body>page</body></html>");
+    page.close();
+    bool completed = false;
+    bool destroyed = false;
+    auto* pane = new TWebBrowser(nullptr, nullptr);
+    pane->OnDocumentComplete = [&completed] { completed = true; };
+    connect(pane->page(), &QWebEnginePage::loadFinished, pane, [pane, &destroyed] {
+      QMetaObject::invokeMethod(
+          pane, [pane, &destroyed] {
+            delete pane;
+            destroyed = true;
+          },
+          Qt::QueuedConnection);
+    });
+    pane->show();
+    pane->OpenLocalFile(page.fileName().toStdU16String());
+    QVERIFY(guitest::WaitFor([&destroyed] { return destroyed; }));
+    QTest::qWait(300);
+    QVERIFY(!completed);
   }
 };
 
