@@ -14,6 +14,7 @@
 #include "gui/twebbrowser.h"
 #include "panes/hoverfocus.h"
 #include "panes/pagecompletion.h"
+#include "preferences/preferencesfile.h"
 #include "panes/panelayout.h"
 #include "search/optionboxes.h"
 #include "search/querycomposer.h"
@@ -22,9 +23,9 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -48,15 +49,6 @@ std::optional<std::u16string> DocumentsFolder() {
     if (path.isEmpty() || !QDir().mkpath(path)) return std::nullopt;
   }
   return QDir::toNativeSeparators(path).toStdU16String();
-}
-
-// The preferences in the data folder; defaults when the file is missing,
-// unreadable or unreasonably large.
-TPreferences ReadPreferences(const std::u16string& DataFolder) {
-  QFile file(QString::fromStdU16String(DataFolder + std::u16string(PreferencesFileName)));
-  constexpr qint64 kMaxBytes = 1 << 20;
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxBytes) return {};
-  return TPreferences::Parse(file.read(kMaxBytes).toStdString());
 }
 
 const QString kHomePage = QStringLiteral("https://orvandel.example/");
@@ -183,7 +175,7 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   }
   Edit4->setFocus();
   FormCreate();
-  FState.Preferences = ReadPreferences(FState.DataFolder);
+  FState.Preferences = TPreferencesFile(FState.DataFolder).Load();
   FWarmer = new TConnectionWarmer(Profile, this);
   FWarmUp = std::make_unique<TSearchWarmUp>(
       *this, [this](int Slot) { return SearchCommand(Slot); },
@@ -199,6 +191,12 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
 TForm3::~TForm3() = default;
 
 void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
+
+void TForm3::SavePreferences() {
+  if (const int code = TPreferencesFile(FState.DataFolder).Save(FState.Preferences)) {
+    qWarning().noquote() << QStringLiteral("Varnesk cannot save its preferences (system error %1)").arg(code);
+  }
+}
 
 std::u16string TForm3::SearchCommand(int Slot) const {
   return FSettings ? FSettings->SearchCommand(Slot) : std::u16string();

@@ -49,6 +49,11 @@ class TForm3 : public QWidget, public TMainWindowView {
 
   TBrowserPane& Pane(int Slot);
 
+  // Writes the program's own preferences (TApplicationState::Preferences)
+  // to their file; a failure is reported on the console only, since it
+  // follows a zoom step or a menu tick, not an explicit save.
+  void SavePreferences();
+
   // Handlers.
   void FormCreate();
   void FormResize();

@@ -2,9 +2,11 @@
 
 #include "gui/errordisplay.h"
 
+#include <QContextMenuEvent>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QVariantList>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -114,4 +116,11 @@ TScreenRect TWebBrowser::ScreenRect() const {
   const QPoint topLeft = mapToGlobal(QPoint(0, 0));
   const QPoint bottomRight = mapToGlobal(QPoint(width(), height()));
   return {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
+}
+
+void TWebBrowser::contextMenuEvent(QContextMenuEvent* Event) {
+  QMenu* menu = createStandardContextMenu();
+  if (OnContextMenu) OnContextMenu(*menu);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(Event->globalPos());
 }

@@ -18,8 +18,10 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <functional>
 #include <memory>
 
+class QMenu;
 class QWebEngineProfile;
 
 class TWebBrowserPage : public QWebEnginePage {
@@ -55,6 +57,13 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   bool HasFocus() const override;
   void Focus() override;
   TScreenRect ScreenRect() const override;
+
+  // Lets the window add its own entries to the pane's context menu just
+  // before it shows.
+  std::function<void(QMenu& Menu)> OnContextMenu;
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* Event) override;
 
  private:
   void PageLoadFinished();

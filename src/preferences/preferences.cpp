@@ -1,5 +1,6 @@
 #include "preferences/preferences.h"
 
+#include <charconv>
 #include <optional>
 
 namespace {
@@ -16,6 +17,18 @@ std::optional<bool> ParseBool(std::string_view Value) {
   return std::nullopt;
 }
 
+std::optional<int> ParseZoom(std::string_view Value) {
+  int Percent = 0;
+  const auto [End, Error] = std::from_chars(Value.data(), Value.data() + Value.size(), Percent);
+  if (Error != std::errc() || End != Value.data() + Value.size()) return std::nullopt;
+  if (Percent < TPreferences::kMinZoomPercent || Percent > TPreferences::kMaxZoomPercent) return std::nullopt;
+  return Percent;
+}
+
+void Take(bool& Field, std::string_view Value) { Field = ParseBool(Value).value_or(Field); }
+
+const char* BoolText(bool Value) { return Value ? "true" : "false"; }
+
 }  // namespace
 
 TPreferences TPreferences::Parse(std::string_view Bytes) {
@@ -29,7 +42,25 @@ TPreferences TPreferences::Parse(std::string_view Bytes) {
       continue;
     const std::string_view Key = Trimmed(Line.substr(0, Equals));
     const std::string_view Value = Trimmed(Line.substr(Equals + 1));
-    if (Key == "Preconnect") Result.Preconnect = ParseBool(Value).value_or(Result.Preconnect);
+    if (Key == "Preconnect") Take(Result.Preconnect, Value);
+    if (Key == "ScrollTogether") Take(Result.ScrollTogether, Value);
+    if (Key == "MarkSharedResults") Take(Result.MarkSharedResults, Value);
+    if (Key == "RememberSearches") Take(Result.RememberSearches, Value);
+    for (std::size_t Slot = 0; Slot < Result.ZoomPercent.size(); ++Slot) {
+      if (Key == "Zoom" + std::to_string(Slot + 1))
+        Result.ZoomPercent[Slot] = ParseZoom(Value).value_or(Result.ZoomPercent[Slot]);
+    }
   }
   return Result;
+}
+
+std::string TPreferences::Format() const {
+  std::string Out = "[General]\n";
+  Out += std::string("Preconnect=") + BoolText(Preconnect) + "\n";
+  for (std::size_t Slot = 0; Slot < ZoomPercent.size(); ++Slot)
+    Out += "Zoom" + std::to_string(Slot + 1) + "=" + std::to_string(ZoomPercent[Slot]) + "\n";
+  Out += std::string("ScrollTogether=") + BoolText(ScrollTogether) + "\n";
+  Out += std::string("MarkSharedResults=") + BoolText(MarkSharedResults) + "\n";
+  Out += std::string("RememberSearches=") + BoolText(RememberSearches) + "\n";
+  return Out;
 }

@@ -50,3 +50,13 @@ class TFileLayer {
 
 // The platform's file system; lives until exit.
 TFileLayer& SystemFileLayer();
+
+// Reads the file Name whole into Bytes, or its first MaxBytes when it is
+// longer. Returns 0 or the layer's error code (Bytes then holds what was read).
+int ReadFileBytes(TFileLayer& Files, const std::u16string& Name, std::size_t MaxBytes, std::string& Bytes);
+// Saves Bytes as the file Name without ever truncating it in place: writes
+// Temp (a name in the same folder), flushes it to the device and renames it
+// over Name. On failure Temp is removed, Name stays as it was, and the
+// layer's error code is returned; 0 on success.
+int WriteFileReplacing(TFileLayer& Files, const std::u16string& Name, const std::u16string& Temp,
+                       std::string_view Bytes);

@@ -122,20 +122,8 @@ void TSettingsFile::WriteReplacing(const std::u16string& Name, std::string_view 
   int Code = FFiles.CheckWritable(Name);
   if (Code != 0 && Code != IoCode::FileNotFound) throw EInOutError(Code, Name);
 
-  const std::u16string Temp = FDataFolder + std::u16string(SettingsTempFileName);
-  FFiles.Remove(Temp);  // a leftover of an interrupted save
-  std::unique_ptr<TOpenFile> File;
-  Code = FFiles.Create(Temp, File);
-  if (Code == 0 && !File) Code = IoCode::InvalidHandle;
-  if (Code == 0) Code = File->Write(Bytes);
-  if (Code == 0) Code = File->Flush();
-  if (Code == 0) Code = File->Close();
-  File.reset();
-  if (Code == 0) Code = FFiles.Replace(Temp, Name);
-  if (Code != 0) {
-    FFiles.Remove(Temp);
-    throw EInOutError(Code, Name);
-  }
+  Code = WriteFileReplacing(FFiles, Name, FDataFolder + std::u16string(SettingsTempFileName), Bytes);
+  if (Code != 0) throw EInOutError(Code, Name);
 }
 
 void TSettingsFile::TakeOverDistances() {
