@@ -185,6 +185,11 @@ bool TWebBrowser::eventFilter(QObject* Watched, QEvent* Event) {
       return PaneKey(static_cast<const QKeyEvent&>(*Event));
     case QEvent::MouseButtonPress:
       return PaneMouseButton(static_cast<const QMouseEvent&>(*Event).button());
+    case QEvent::MouseButtonRelease: {
+      // The page would go through the history on the release as well.
+      const Qt::MouseButton button = static_cast<const QMouseEvent&>(*Event).button();
+      return button == Qt::BackButton || button == Qt::ForwardButton;
+    }
     case QEvent::Wheel:
       return PaneWheel(static_cast<const QWheelEvent&>(*Event));
     default:

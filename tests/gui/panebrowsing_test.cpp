@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWebEngineHistory>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -78,6 +79,12 @@ class TLoopbackServer : public QObject {
     }
     Requests.append(QString::fromLatin1(host + ' ' + target));
     if (target == "/slow") return;  // never answered: the load goes on until stopped
+    if (target == "/g/file.zip") {
+      Socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/zip\r\nContent-Disposition: attachment; "
+                    "filename=file.zip\r\nContent-Length: 4\r\nConnection: close\r\n\r\nPK\x05\x06");
+      Socket->disconnectFromHost();
+      return;
+    }
     if (!target.startsWith("/g/")) {
       Socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
       Socket->disconnectFromHost();
@@ -89,6 +96,8 @@ class TLoopbackServer : public QObject {
         "</title></head><body style='margin:0;padding-left:200px;font:16px sans-serif'>"
         "<p><a id=plain href='" + base + "/g/followed'>plain link</a></p>"
         "<p><a id=blank target=_blank href='" + base + "/g/blank'>new window link</a></p>"
+        "<p><a id=script href='#' onclick=\"window.open('" + base + "/g/popup');return false\">script window</a></p>"
+        "<p><a id=download href='" + base + "/g/file.zip'>download</a></p>"
         "<p>solar panels, solar roofs and solar farms</p>"
         "<div style='width:3000px;height:2000px'></div></body></html>";
     Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
@@ -207,6 +216,7 @@ class PaneBrowsingTest : public QObject {
     QVERIFY2(!FServer.LastUserAgent.contains("QtWebEngine"), FServer.LastUserAgent.constData());
     QVERIFY(FServer.LastUserAgent.contains("Chrome/"));
     QVERIFY(!FServer.LastAcceptLanguage.isEmpty());
+    qInfo() << "User-Agent:" << FServer.LastUserAgent << "Accept-Language:" << FServer.LastAcceptLanguage;
   }
 
   void resultPageIsScrolledAndConsentHostIsNot() {
@@ -239,6 +249,8 @@ class PaneBrowsingTest : public QObject {
         {"Ctrl+click", QStringLiteral("plain"), Qt::LeftButton, Qt::ControlModifier, QStringLiteral("/g/followed")},
         {"middle-click", QStringLiteral("plain"), Qt::MiddleButton, Qt::NoModifier, QStringLiteral("/g/followed")},
         {"target=_blank", QStringLiteral("blank"), Qt::LeftButton, Qt::NoModifier, QStringLiteral("/g/blank")},
+        {"window.open", QStringLiteral("script"), Qt::LeftButton, Qt::NoModifier, QStringLiteral("/g/popup")},
+        {"download", QStringLiteral("download"), Qt::LeftButton, Qt::NoModifier, QStringLiteral("/g/file.zip")},
     };
     const QUrl page = Pane()->url();
     for (const Case& c : cases) {
@@ -257,6 +269,10 @@ class PaneBrowsingTest : public QObject {
     QVERIFY(Navigated([&] { QTest::keyClick(Page(), Qt::Key_Right, Qt::AltModifier); }));
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/followed"));
     QVERIFY(Navigated([&] { QTest::keyClick(Page(), Qt::Key_Left, Qt::AltModifier); }));
+    QCOMPARE(Pane()->url().path(), QStringLiteral("/g/search"));
+    QVERIFY(Navigated([&] { QTest::mouseClick(Page(), Qt::ForwardButton); }));
+    QCOMPARE(Pane()->url().path(), QStringLiteral("/g/followed"));
+    QVERIFY(Navigated([&] { QTest::mouseClick(Page(), Qt::BackButton); }));
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/search"));
     const int requests = FServer.Requests.size();
     QVERIFY(Navigated([&] { QTest::keyClick(Page(), Qt::Key_F5); }));
@@ -320,6 +336,15 @@ class PaneBrowsingTest : public QObject {
     QCOMPARE(Pane()->ZoomPercent(), 125);
     QCOMPARE(Pane()->zoomFactor(), 1.25);
     QCOMPARE(FForm3->WebBrowser2->zoomFactor(), 1.0);
+    QVERIFY(Navigated([&] {
+      Pane()->Navigate(FServer.Url(QStringLiteral("other.test"), QStringLiteral("/g/article")).toStdU16String());
+    }));
+    QCOMPARE(Pane()->zoomFactor(), 1.25);  // another host keeps the pane's zoom
+    QWheelEvent wheel(QPointF(50, 50), Page()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Page(), &wheel);
+    QCOMPARE(Pane()->ZoomPercent(), 110);
+    QCOMPARE(FState->Preferences.ZoomPercent[0], 110);
     QTest::keyClick(Page(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(FState->Preferences.ZoomPercent[0], 100);
     FForm3->CheckBox4->setChecked(false);
