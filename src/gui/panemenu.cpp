@@ -82,7 +82,8 @@ QMenu* Build(TWebBrowser& Pane, QWidget* Parent) {
         menu->addAction(QStringLiteral("Zoom out"), pane, [pane] { pane->ZoomOut(); });
         break;
       case TPaneMenuEntry::ResetZoom:
-        menu->addAction(QStringLiteral("Reset zoom (%1%)").arg(Pane.ZoomPercent()), pane, [pane] { pane->ResetZoom(); });
+        menu->addAction(QStringLiteral("Reset zoom (%1%)").arg(Pane.ZoomPercent()), pane,
+                        [pane] { pane->ResetZoom(); });
         break;
       case TPaneMenuEntry::FindInPage:
         menu->addAction(QStringLiteral("Find in page"), pane, [pane] { pane->OpenFindBar(); });

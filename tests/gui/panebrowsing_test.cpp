@@ -222,7 +222,8 @@ class PaneBrowsingTest : public QObject {
   void resultPageIsScrolledAndConsentHostIsNot() {
     QCOMPARE(ScrollX(Pane()), 150);
     QVERIFY(Navigated([&] {
-      Pane()->Navigate(FServer.Url(QStringLiteral("consent.engine.test"), QStringLiteral("/g/consent")).toStdU16String());
+      const QString consent = FServer.Url(QStringLiteral("consent.engine.test"), QStringLiteral("/g/consent"));
+      Pane()->Navigate(consent.toStdU16String());
     }));
     QCOMPARE(ScrollX(Pane()), 0);
     QVERIFY(Navigated([&] { Pane()->back(); }));
