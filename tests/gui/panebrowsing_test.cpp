@@ -341,6 +341,8 @@ class PaneBrowsingTest : public QObject {
       Pane()->Navigate(FServer.Url(QStringLiteral("other.test"), QStringLiteral("/g/article")).toStdU16String());
     }));
     QCOMPARE(Pane()->zoomFactor(), 1.25);  // another host keeps the pane's zoom
+    // The page is laid out at that zoom: its viewport is 1/1.25 of the pane.
+    QVERIFY(qAbs(Evaluate(Pane(), QStringLiteral("innerWidth")).toInt() - int(Pane()->width() / 1.25)) <= 2);
     QWheelEvent wheel(QPointF(50, 50), Page()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Page(), &wheel);
