@@ -70,10 +70,12 @@ TWebBrowser::TWebBrowser(QWebEngineProfile* Profile, QWidget* Parent) : QWebEngi
     FProgressLine->Finish();
     PageLoadFinished();
   });
-  // The pane keeps its page: what would open elsewhere opens in the
-  // default browser. Left unhandled, the request then creates no window.
-  connect(page, &QWebEnginePage::newWindowRequested, this,
-          [](QWebEngineNewWindowRequest& Request) { defaultbrowser::Open(Request.requestedUrl()); });
+  // The pane keeps its page: what the user asks to open elsewhere opens in
+  // the default browser; a pop-up the page opens by itself is dropped. Left
+  // unhandled, the request then creates no window.
+  connect(page, &QWebEnginePage::newWindowRequested, this, [](QWebEngineNewWindowRequest& Request) {
+    if (Request.isUserInitiated()) defaultbrowser::Open(Request.requestedUrl());
+  });
   connect(page->profile(), &QWebEngineProfile::downloadRequested, this, [page](QWebEngineDownloadRequest* Download) {
     if (Download->page() != page) return;
     Download->cancel();
@@ -254,9 +256,10 @@ bool TWebBrowser::PaneMouseButton(Qt::MouseButton Button) {
 
 bool TWebBrowser::PaneWheel(const QWheelEvent& Wheel) {
   if (!(Wheel.modifiers() & Qt::ControlModifier)) return false;
-  const int delta = Wheel.angleDelta().y();
-  if (delta > 0) ZoomIn();
-  if (delta < 0) ZoomOut();
+  // A touchpad sends small deltas: a step per notch's worth (120).
+  FWheelDelta += Wheel.angleDelta().y();
+  for (; FWheelDelta >= QWheelEvent::DefaultDeltasPerStep; FWheelDelta -= QWheelEvent::DefaultDeltasPerStep) ZoomIn();
+  for (; FWheelDelta <= -QWheelEvent::DefaultDeltasPerStep; FWheelDelta += QWheelEvent::DefaultDeltasPerStep) ZoomOut();
   return true;
 }
 

@@ -117,6 +117,7 @@ class TWebBrowser : public QWebEngineView, public TBrowserPane {
   std::u16string FDocumentUrl;
   bool FLoading = false;
   int FZoomPercent = 100;
+  int FWheelDelta = 0;  // Ctrl+wheel turns not yet a whole step
   TFindBar* FFindBar = nullptr;
   TProgressLine* FProgressLine = nullptr;
   // Counts load starts, so that a late answer for an older load is dropped.

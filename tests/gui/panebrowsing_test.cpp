@@ -99,7 +99,9 @@ class TLoopbackServer : public QObject {
         "<p><a id=script href='#' onclick=\"window.open('" + base + "/g/popup');return false\">script window</a></p>"
         "<p><a id=download href='" + base + "/g/file.zip'>download</a></p>"
         "<p>solar panels, solar roofs and solar farms</p>"
-        "<div style='width:3000px;height:2000px'></div></body></html>";
+        "<div style='width:3000px;height:2000px'></div>" +
+        (target == "/g/pop-up" ? "<script>window.open('" + base + "/g/unasked')</script>" : QByteArray()) +
+        "</body></html>";
     Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
                   QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
     Socket->disconnectFromHost();
@@ -264,6 +266,7 @@ class PaneBrowsingTest : public QObject {
       QCOMPARE(Pane()->url(), page);
       QVERIFY2(Pane()->history()->canGoBack(), c.Reason);
     }
+
   }
 
   void historyAndReloadKeys() {
@@ -291,6 +294,17 @@ class PaneBrowsingTest : public QObject {
     QVERIFY(guitest::WaitFor([&] { return !Pane()->Loading(); }, 5000));
     QVERIFY(!Pane()->ProgressLine()->isVisible());
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/search"));
+  }
+
+  void aPopUpThePageOpensByItselfGoesNowhere() {
+    FBrowser.Opened.clear();
+    QVERIFY(Navigated([&] {
+      Pane()->Navigate(FServer.Url(QStringLiteral("www.engine.test"), QStringLiteral("/g/pop-up")).toStdU16String());
+    }));
+    QTest::qWait(500);
+    QCOMPARE(FBrowser.Opened, QList<QUrl>());
+    QVERIFY(!FServer.Requests.join(QLatin1Char(' ')).contains(QStringLiteral("/g/unasked")));
+    QCOMPARE(Pane()->url().path(), QStringLiteral("/g/pop-up"));
   }
 
   void findBarCountsAndStepsThroughMatches() {
@@ -343,9 +357,18 @@ class PaneBrowsingTest : public QObject {
     QCOMPARE(Pane()->zoomFactor(), 1.25);  // another host keeps the pane's zoom
     // The page is laid out at that zoom: its viewport is 1/1.25 of the pane.
     QVERIFY(qAbs(Evaluate(Pane(), QStringLiteral("innerWidth")).toInt() - int(Pane()->width() / 1.25)) <= 2);
-    QWheelEvent wheel(QPointF(50, 50), Page()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Page(), &wheel);
+    // A notch zooms one step; a touchpad's small turns add up to one.
+    for (const int delta : {-120, -60, -40}) {
+      QWheelEvent wheel(QPointF(50, 50), Page()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, delta),
+                        Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(Page(), &wheel);
+    }
+    QCOMPARE(Pane()->ZoomPercent(), 110);
+    QWheelEvent last(QPointF(50, 50), Page()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -20), Qt::NoButton,
+                     Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Page(), &last);
+    QCOMPARE(Pane()->ZoomPercent(), 100);
+    QTest::keyClick(Page(), Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(Pane()->ZoomPercent(), 110);
     QCOMPARE(FState->Preferences.ZoomPercent[0], 110);
     QTest::keyClick(Page(), Qt::Key_0, Qt::ControlModifier);
