@@ -98,7 +98,7 @@ class TLoopbackServer : public QObject {
         "<p><a id=blank target=_blank href='" + base + "/g/blank'>new window link</a></p>"
         "<p><a id=script href='#' onclick=\"window.open('" + base + "/g/popup');return false\">script window</a></p>"
         "<p><a id=download href='" + base + "/g/file.zip'>download</a></p>"
-        "<p>solar panels, solar roofs and solar farms</p>"
+        "<p id=words>solar panels, solar roofs and solar farms</p>"
         "<div style='width:3000px;height:2000px'></div>" +
         (target == "/g/pop-up" ? "<script>window.open('" + base + "/g/unasked')</script>" : QByteArray()) +
         "</body></html>";
@@ -183,6 +183,22 @@ class PaneBrowsingTest : public QObject {
     FState->PaneDone.PaneDone1 = false;
     Step();
     return guitest::WaitFor([&] { return FState->PaneDone.PaneDone1 && !Pane()->Loading(); });
+  }
+
+  // Right-clicks the element with Id in pane 1 and answers the menu shown.
+  QMenu* OpenMenuOn(const QString& Id) {
+    QTest::mouseClick(Page(), Qt::RightButton, Qt::NoModifier, ElementCentre(Pane(), Id));
+    QMenu* menu = nullptr;
+    guitest::WaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 5000);
+    return menu;
+  }
+
+  static QStringList MenuTexts(const QMenu& Menu) {
+    QStringList texts;
+    for (const QAction* action : Menu.actions()) {
+      if (!action->isSeparator()) texts.append(action->text());
+    }
+    return texts;
   }
 
   void Click(const QString& Id, Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers) {
@@ -324,18 +340,29 @@ class PaneBrowsingTest : public QObject {
   }
 
   void contextMenuOffersThePanesOwnEntries() {
-    QTest::mouseClick(Page(), Qt::RightButton, Qt::NoModifier, ElementCentre(Pane(), QStringLiteral("plain")));
-    QMenu* menu = nullptr;
-    QVERIFY(guitest::WaitFor([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 5000));
-    QStringList texts;
-    for (const QAction* action : menu->actions()) {
-      if (!action->isSeparator()) texts.append(action->text());
-    }
-    menu->close();
+    QMenu* menu = OpenMenuOn(QStringLiteral("plain"));
+    QVERIFY(menu);
     const QStringList expected{u"Back"_qs, u"Forward"_qs, u"Reload"_qs, u"Open link in default browser"_qs,
                                u"Copy link address"_qs, u"Open page in default browser"_qs, u"Copy page address"_qs,
                                u"Zoom in"_qs, u"Zoom out"_qs, u"Reset zoom (100%)"_qs, u"Find in page"_qs};
-    QCOMPARE(texts, expected);
+    QCOMPARE(MenuTexts(*menu), expected);
+    menu->close();
+
+    // On a selection: Copy, and a search for it.
+    Evaluate(Pane(), QStringLiteral("getSelection().selectAllChildren(document.getElementById('words'))"));
+    menu = OpenMenuOn(QStringLiteral("words"));
+    QVERIFY(menu);
+    const QStringList texts = MenuTexts(*menu);
+    const QString search = u"Search for \u201Csolar panels, solar roofs and s\u2026\u201D"_qs;
+    QCOMPARE(texts.mid(3, 2), (QStringList{u"Copy"_qs, search}));
+    const int requests = FServer.Requests.size();
+    for (QAction* action : menu->actions()) {
+      if (action->text() == search) action->trigger();
+    }
+    QVERIFY(guitest::WaitFor([&] { return FServer.Requests.size() > requests; }));
+    QCOMPARE(FServer.Requests.at(requests),
+             u"www.engine.test /g/search?q=solar%20panels,%20solar%20roofs%20and%20solar%20farms"_qs);
+    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone1 && FForm3->Edit4->text().isEmpty(); }));
   }
 
   void ctrlPlusZoomsOnlyItsPaneAndIsKeptAcrossARestart() {
