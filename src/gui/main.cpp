@@ -8,6 +8,7 @@
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
+#include "gui/profileidentity.h"
 #include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
   // Cookies and cache persist, so an engine's consent or sign-in is asked once.
   auto* profile = new QWebEngineProfile(QStringLiteral("Varnesk"), &application);
   profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+  profileidentity::Apply(*profile);
 
   TApplicationState state;
   auto form3 = std::make_unique<TForm3>(state, profile);

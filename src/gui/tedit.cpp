@@ -42,6 +42,9 @@ void TEdit::keyPressEvent(QKeyEvent* Event) {
 
 void TEdit::focusInEvent(QFocusEvent* Event) {
   QLineEdit::focusInEvent(Event);
+  // Focus given back by the program (the mouse moving onto the line) keeps
+  // the cursor where it was, so typing goes on where it stopped.
+  if (Event->reason() == Qt::OtherFocusReason) return;
   if (FAutoSelect) {
     selectAll();
   } else {

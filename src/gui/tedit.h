@@ -7,7 +7,9 @@
 //   blinking, and the repaint that costs would hold up the search it began.
 // - DigitsOnly drops typed characters other than 0-9; pasted or
 //   programmatically set text is not filtered, as with a native number box.
-// - AutoSelect chooses whether the whole text is selected on entry.
+// - AutoSelect chooses whether the whole text is selected on entry by the
+//   keyboard or the mouse; focus the program gives (OtherFocusReason, as
+//   when the mouse moves onto the line) leaves cursor and selection alone.
 // - OnMouseEnter is raised when the mouse moves onto the edit.
 #pragma once
 

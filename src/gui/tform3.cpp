@@ -30,6 +30,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
@@ -153,7 +154,8 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   }
   FComposer = std::make_unique<TQueryComposer>(FState.Search, *this);
   FCompletion = std::make_unique<TPageCompletion>(std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3},
-                                                  FState.PaneDone, FState.Settings, *this);
+                                                  FState.PaneDone, FState.Settings, *this,
+                                                  [this](int Slot) { return SearchCommand(Slot); });
   FCompletion->BindEvents();
   FDispatcher = std::make_unique<TSearchDispatcher>(
       std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3}, FState.PaneDone, *this,
@@ -176,6 +178,7 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   Edit4->setFocus();
   FormCreate();
   FState.Preferences = TPreferencesFile(FState.DataFolder).Load();
+  WirePaneBrowsing();
   FWarmer = new TConnectionWarmer(Profile, this);
   FWarmUp = std::make_unique<TSearchWarmUp>(
       *this, [this](int Slot) { return SearchCommand(Slot); },
@@ -189,6 +192,28 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
 }
 
 TForm3::~TForm3() = default;
+
+void TForm3::WirePaneBrowsing() {
+  const std::array<TWebBrowser*, 3> panes{WebBrowser1, WebBrowser2, WebBrowser3};
+  for (std::size_t index = 0; index < panes.size(); ++index) {
+    TWebBrowser* pane = panes[index];
+    int& zoom = FState.Preferences.ZoomPercent[index];
+    pane->SetZoomPercent(zoom);
+    pane->OnZoomChanged = [this, &zoom](int Percent) {
+      zoom = Percent;
+      SavePreferences();
+    };
+    pane->OnSearchFor = [this](const std::u16string& Text) {
+      SetEdit4Text(Text);
+      SpeedButton1Click();
+    };
+  }
+  auto* focusWords = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+  connect(focusWords, &QShortcut::activated, this, [this] {
+    Edit4->setFocus(Qt::ShortcutFocusReason);
+    Edit4->selectAll();
+  });
+}
 
 void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
 

@@ -108,6 +108,9 @@ class TForm3 : public QWidget, public TMainWindowView {
   // kMinTrackHeight: the client minimum is that less the frame the window
   // manager draws now (none without one).
   void FollowFrame();
+  // The panes' zoom (kept per slot in the preferences), their "Search for"
+  // entry, and Ctrl+L to the words line.
+  void WirePaneBrowsing();
   // Runs a handler; an error that escapes it goes to the standard error display.
   template <class Handler>
   void Guarded(Handler&& Run);

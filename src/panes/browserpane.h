@@ -39,8 +39,11 @@ class TBrowserPane {
   virtual bool HasBody() const = 0;
   // The root element's client width in pixels; 0 when unknown.
   virtual std::int32_t RootClientWidth() const = 0;
-  // Scrolls the page by (X, Y) pixels from where it stands.
-  virtual void ScrollBy(std::int32_t X, std::int32_t Y) = 0;
+  // The document's URL.
+  virtual std::u16string DocumentUrl() const = 0;
+  // Sets the page's horizontal scroll position to X pixels, keeping its
+  // vertical one: scrollTo(X, current y).
+  virtual void ScrollHorizontallyTo(std::int32_t X) = 0;
   // The document has the keyboard focus.
   virtual bool HasFocus() const = 0;
   // Gives the document the keyboard focus.

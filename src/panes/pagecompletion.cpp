@@ -1,5 +1,9 @@
 #include "panes/pagecompletion.h"
 
+#include "browsing/autoscrollhost.h"
+
+#include <utility>
+
 namespace {
 
 bool ValidSlot(int Slot) { return Slot >= 1 && Slot <= 3; }
@@ -9,8 +13,13 @@ bool ValidSlot(int Slot) { return Slot >= 1 && Slot <= 3; }
 TPageCompletion::TPageCompletion(const std::array<TBrowserPane*, 3>& Panes,
                                  TPaneDoneFlags& Flags,
                                  const TSettings& Settings,
-                                 TMainWindowView& View)
-    : FPanes(Panes), FFlags(Flags), FSettings(Settings), FView(View) {}
+                                 TMainWindowView& View,
+                                 TSearchCommand SearchCommand)
+    : FPanes(Panes),
+      FFlags(Flags),
+      FSettings(Settings),
+      FView(View),
+      FSearchCommand(std::move(SearchCommand)) {}
 
 void TPageCompletion::BindEvents() {
   for (int Slot = 1; Slot <= 3; ++Slot) {
@@ -37,12 +46,16 @@ void TPageCompletion::DocumentComplete(int Slot) {
   if (!FSettings.AutoScrollRight) return;
 
   bool& Done = FFlags.PaneDone(Slot);
-  if (!Done) Pane->ScrollBy(FSettings.ScrollPixels(Slot), 0);
+  if (!Done && AutoScrollApplies(Pane->DocumentUrl(), FSearchCommand ? FSearchCommand(Slot) : std::u16string())) {
+    Pane->ScrollHorizontallyTo(FSettings.ScrollPixels(Slot));
+  }
   Done = true;
 
   for (int Other = 1; Other <= 3; ++Other) {
     if (Other != Slot && !OtherSlotDone(Other)) return;
   }
+  if (!FFlags.LinesPending) return;
+  FFlags.LinesPending = false;
   if (!FSettings.DeleteWordsOnComplete) return;
   FView.SetEdit4Text(std::u16string());
   FView.SetEdit5Text(std::u16string());

@@ -12,4 +12,5 @@ void TPaneDoneFlags::ClearAll() {
   PaneDone1 = false;
   PaneDone2 = false;
   PaneDone3 = false;
+  LinesPending = true;
 }

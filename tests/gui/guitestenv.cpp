@@ -2,6 +2,7 @@
 
 #include "gui/errordisplay.h"
 #include "gui/look.h"
+#include "gui/profileidentity.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
@@ -12,6 +13,7 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEngineProfile>
 
 namespace guitest {
 namespace {
@@ -73,6 +75,7 @@ bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
 void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,
                  std::unique_ptr<TForm1>& Form1) {
   State = std::make_unique<TApplicationState>();
+  profileidentity::Apply(*QWebEngineProfile::defaultProfile());
   Form3 = std::make_unique<TForm3>(*State, nullptr);
   Form1 = std::make_unique<TForm1>(*State, *Form3);
   Form3->SetSettingsWindow(Form1.get());

@@ -28,6 +28,8 @@ class TWebBrowserTest : public QObject {
     QVERIFY(guitest::WaitFor([&complete] { return complete > 0; }));
     QCOMPARE(before, 1);
     QVERIFY(pane.HasBody());
+    // It stands for the start page: a local page, which auto-scroll moves.
+    QCOMPARE(QUrl(QString::fromStdU16String(pane.DocumentUrl())), QUrl::fromLocalFile(missing));
     QString text;
     pane.page()->toPlainText([&text](const QString& Text) { text = Text; });
     QVERIFY(guitest::WaitFor([&text] { return !text.isEmpty(); }));

@@ -2,14 +2,14 @@
 //
 // Every call is recorded in Calls by member name, in order; a call whose
 // name equals ThrowIn throws std::runtime_error after being recorded, as a
-// failing browser call would. Focus sets Focused; ScrollBy records its
-// arguments in Scrolls.
+// failing browser call would. Focus sets Focused; ScrollHorizontallyTo
+// records its position in Scrolls. The document's URL is Url, a page of the
+// host "engine.example" unless the test says otherwise.
 #pragma once
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "panes/browserpane.h"
@@ -21,11 +21,12 @@ class TFakeBrowserPane final : public TBrowserPane {
   std::int32_t ClientWidth = 400;
   bool Focused = false;
   TScreenRect Rect;
+  std::u16string Url = u"https://engine.example/search?q=solar";
   std::string ThrowIn;
 
   mutable std::vector<std::string> Calls;
   std::vector<std::u16string> Navigations;
-  std::vector<std::pair<std::int32_t, std::int32_t>> Scrolls;
+  std::vector<std::int32_t> Scrolls;
 
   void Navigate(const std::u16string& Url) override {
     Record("Navigate");
@@ -47,9 +48,13 @@ class TFakeBrowserPane final : public TBrowserPane {
     Record("RootClientWidth");
     return ClientWidth;
   }
-  void ScrollBy(std::int32_t X, std::int32_t Y) override {
-    Record("ScrollBy");
-    Scrolls.emplace_back(X, Y);
+  std::u16string DocumentUrl() const override {
+    Record("DocumentUrl");
+    return Url;
+  }
+  void ScrollHorizontallyTo(std::int32_t X) override {
+    Record("ScrollHorizontallyTo");
+    Scrolls.push_back(X);
   }
   bool HasFocus() const override {
     Record("HasFocus");

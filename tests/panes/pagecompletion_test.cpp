@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "panes/fakebrowserpane.h"
@@ -15,16 +14,18 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-using Scrolls = std::vector<std::pair<std::int32_t, std::int32_t>>;
+using Scrolls = std::vector<std::int32_t>;
 
-// Three ready panes bound to the handlers, both options on, distances
-// 150/100/120, all engines ticked, text in both lines.
+// Three ready panes of the engines' own host bound to the handlers, both
+// options on, distances 150/100/120, all engines ticked, text in both lines.
 struct Harness {
   std::array<TFakeBrowserPane, 3> Panes;
   TPaneDoneFlags Flags;
   TSettings Settings{true, true, 150, 100, 120};
   TFakeMainWindowView View;
-  TPageCompletion Completion{{&Panes[0], &Panes[1], &Panes[2]}, Flags, Settings, View};
+  std::u16string Command = u"https://engine.example/search?q=";
+  TPageCompletion Completion{
+      {&Panes[0], &Panes[1], &Panes[2]}, Flags, Settings, View, [this](int) { return Command; }};
 
   Harness() {
     View.Edit4 = u"solar panels";
@@ -75,7 +76,7 @@ TEST(PageCompletion, LaterCompletionOfAPaneThatWasNotReadyPasses) {
   H.Panes[0].ClientWidth = 1;
   H.Complete(1);
   EXPECT_TRUE(H.Flags.PaneDone1);
-  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}}));
+  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
 }
 
 TEST(PageCompletion, AutoScrollOffChangesNothingButStillReads) {
@@ -108,7 +109,7 @@ TEST(PageCompletion, EachSlotScrollsByItsOwnDistanceUnchanged) {
     for (int Slot = 1; Slot <= 3; ++Slot) {
       EXPECT_EQ(H.Flags.PaneDone(Slot), Slot == C.Slot);
       EXPECT_EQ(H.Panes[Slot - 1].Scrolls,
-                (Slot == C.Slot ? Scrolls{{C.Distance, 0}} : Scrolls{}));
+                (Slot == C.Slot ? Scrolls{C.Distance} : Scrolls{}));
     }
   }
 }
@@ -142,32 +143,89 @@ TEST(PageCompletion, DeleteWordsOffKeepsLines) {
   EXPECT_FALSE(H.LinesEmpty());
 }
 
-TEST(PageCompletion, RepeatedCompletionDoesNotScrollAgainButRepeatsAllDoneTest) {
+TEST(PageCompletion, LinesAreEmptiedOncePerSearch) {
   Harness H;
   H.Complete(1);
   EXPECT_FALSE(H.LinesEmpty());
   H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
   H.Complete(1);
   EXPECT_TRUE(H.LinesEmpty());
+  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
+
+  // Typed since: a repeated completion, a link followed and a reload keep it.
   H.View.Edit4 = u"typed since";
   H.View.Edit5 = u"more";
   H.Complete(1);
+  H.Navigate(2);
+  H.Complete(2);
+  H.Navigate(1);
+  H.Complete(1);
+  EXPECT_EQ(H.View.Edit4, u"typed since");
+  EXPECT_EQ(H.View.Edit5, u"more");
+  EXPECT_EQ(H.View.Calls.size(), 2u);
+
+  // The next search empties them again once every pane has completed.
+  H.Flags.ClearAll();
+  H.Complete(1);
+  H.Complete(2);
+  EXPECT_FALSE(H.LinesEmpty());
+  H.Complete(3);
   EXPECT_TRUE(H.LinesEmpty());
-  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}}));
 }
 
-TEST(PageCompletion, BeforeNavigateOfAFrameAllowsOneMoreScrollAtTheCurrentDistance) {
+TEST(PageCompletion, AllDoneWithDeleteWordsOffStillEndsTheSearchsEmptying) {
+  Harness H;
+  H.Settings.DeleteWordsOnComplete = false;
+  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Complete(1);
+  EXPECT_FALSE(H.Flags.LinesPending);
+  H.Settings.DeleteWordsOnComplete = true;  // switched on after the search
+  H.Complete(1);
+  EXPECT_FALSE(H.LinesEmpty());
+}
+
+TEST(PageCompletion, BeforeNavigateOfAFrameSetsThePositionAgainNotFurther) {
   Harness H;
   H.Complete(1);
   H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
-  H.Navigate(1);  // a frame inside the page
+  H.Navigate(1);  // a frame inside the page, or the page back from history
   EXPECT_FALSE(H.Flags.PaneDone1);
   EXPECT_TRUE(H.Flags.PaneDone2 && H.Flags.PaneDone3);
   H.Settings.ScrollPixels1 = 40;
   H.Complete(1);
   H.Complete(1);
-  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}, {40, 0}}));
-  EXPECT_EQ(H.View.Calls.size(), 4u);  // each completion emptied both lines
+  // Positions, not steps: the page stands at 40, not at 190.
+  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150, 40}));
+  EXPECT_EQ(H.View.Calls.size(), 2u);
+}
+
+TEST(PageCompletion, OnlyTheEnginesOwnPagesAndLocalPagesAreScrolled) {
+  struct Case {
+    const char16_t* Url;
+    const char16_t* Command;
+    bool Scrolled;
+    const char* Reason;
+  };
+  const Case Cases[] = {
+      {u"https://engine.example/search?q=solar", u"https://engine.example/search?q=", true, "result page"},
+      {u"https://Engine.Example/search?q=solar", u"https://engine.example/search?q=", true, "host letter case"},
+      {u"https://consent.engine.example/ml", u"https://engine.example/search?q=", false, "consent page"},
+      {u"https://other.example/article", u"https://engine.example/search?q=", false, "a result followed"},
+      {u"file:///opt/varnesk/start1.htm", u"https://engine.example/search?q=", true, "start page"},
+      {u"https://engine.example/search?q=solar", u"", false, "no command"},
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Reason);
+    Harness H;
+    H.Command = C.Command;
+    H.Panes[0].Url = C.Url;
+    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Complete(1);
+    EXPECT_EQ(H.Panes[0].Scrolls, (C.Scrolled ? Scrolls{150} : Scrolls{}));
+    // Either way the pane is done and the all-done test runs.
+    EXPECT_TRUE(H.Flags.PaneDone1);
+    EXPECT_TRUE(H.LinesEmpty());
+  }
 }
 
 TEST(PageCompletion, BoxesAreReadNowAndOnlyForOtherSlotsNotDone) {
@@ -190,7 +248,7 @@ TEST(PageCompletion, PaneOfAnUntickedEngineIsHandledAllTheSame) {
   H.Untick(3);
   H.Flags.PaneDone1 = true;
   H.Complete(2);
-  EXPECT_EQ(H.Panes[1].Scrolls, (Scrolls{{100, 0}}));
+  EXPECT_EQ(H.Panes[1].Scrolls, (Scrolls{100}));
   EXPECT_TRUE(H.Flags.PaneDone2);
   EXPECT_TRUE(H.LinesEmpty());
 }
@@ -205,7 +263,7 @@ TEST(PageCompletion, PaneFailureEndsHandlerAndPropagates) {
       {"HasBody", true},
       {"RootClientWidth", true},
       {"RootClientWidth", false},  // the reads are made with auto-scroll off too
-      {"ScrollBy", true},
+      {"ScrollHorizontallyTo", true},
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.ThrowIn);
@@ -223,11 +281,11 @@ TEST(PageCompletion, PaneFailureEndsHandlerAndPropagates) {
 
 TEST(PageCompletion, FailedScrollIsTriedAgainOnTheNextCompletion) {
   Harness H;
-  H.Panes[0].ThrowIn = "ScrollBy";
+  H.Panes[0].ThrowIn = "ScrollHorizontallyTo";
   EXPECT_THROW(H.Complete(1), std::runtime_error);
   H.Panes[0].ThrowIn.clear();
   H.Complete(1);
-  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}}));
+  EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
   EXPECT_TRUE(H.Flags.PaneDone1);
 }
 
@@ -245,7 +303,7 @@ TEST(PageCompletion, UnknownSlotsAndMissingPanesAreIgnored) {
   TPaneDoneFlags Flags;
   TSettings Settings{true, true, 150, 100, 120};
   TFakeMainWindowView View;
-  TPageCompletion Completion({&Pane, nullptr, nullptr}, Flags, Settings, View);
+  TPageCompletion Completion({&Pane, nullptr, nullptr}, Flags, Settings, View, {});
   Completion.BindEvents();
   Flags.PaneDone3 = true;
   for (const int Slot : {0, 2, 3, 4, -1}) Completion.DocumentComplete(Slot);

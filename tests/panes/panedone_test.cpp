@@ -14,6 +14,8 @@ TEST(PaneDoneFlags, StartFalseAndAnswerPerSlot) {
   const TPaneDoneFlags& Read = Flags;
   EXPECT_TRUE(Read.PaneDone(1) && Read.PaneDone(2) && Read.PaneDone(3));
 
+  Flags.LinesPending = false;
   Flags.ClearAll();
   EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2 || Flags.PaneDone3);
+  EXPECT_TRUE(Flags.LinesPending);
 }

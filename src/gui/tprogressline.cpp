@@ -1,0 +1,44 @@
+#include "gui/tprogressline.h"
+
+#include "gui/look.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// A sliver even at 0 %, so that a load that has just begun shows.
+constexpr int kMinimumPercent = 5;
+
+}  // namespace
+
+TProgressLine::TProgressLine(QWidget* Pane) : QWidget(Pane) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  Pane->installEventFilter(this);
+  hide();
+}
+
+void TProgressLine::SetProgress(int Percent) {
+  FPercent = std::clamp(Percent, kMinimumPercent, 100);
+  FollowPane();
+  show();
+  raise();
+  update();
+}
+
+void TProgressLine::Finish() { hide(); }
+
+void TProgressLine::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(QRect(0, 0, width() * FPercent / 100, height()), look::kLinkBlue);
+}
+
+bool TProgressLine::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == parentWidget() && Event->type() == QEvent::Resize) FollowPane();
+  return QWidget::eventFilter(Watched, Event);
+}
+
+void TProgressLine::FollowPane() { setGeometry(0, 0, parentWidget()->width(), kHeight); }
