@@ -16,7 +16,7 @@ var varneskShared = (() => {
   }
 
   // Where a pill goes: after the first line of the link's text (its image
-  // when it has none), clamped into the page's width.
+  // when it has none).
   function anchor(a) {
     const walker = document.createTreeWalker(a, NodeFilter.SHOW_TEXT,
         {acceptNode: n => n.data.trim() ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP});
@@ -26,13 +26,21 @@ var varneskShared = (() => {
     return rect && a.getClientRects().length ? rect : null;
   }
 
+  // The layer covers the page's own scrollable area and clips to it, so the
+  // pills never make the page wider or longer.
   function place() {
-    const width = document.documentElement.clientWidth;
+    if (!layer) return;
+    layer.style.width = layer.style.height = '0';
+    const root = document.documentElement;
+    const width = root.scrollWidth;
+    const height = root.scrollHeight;
     const spots = Array.from(marked, ([a, pill]) => [pill, anchor(a)]);
+    layer.style.width = width + 'px';
+    layer.style.height = height + 'px';
     for (const [pill, rect] of spots) {
       pill.style.display = rect ? 'block' : 'none';
       if (!rect) continue;
-      pill.style.left = Math.max(0, Math.min(rect.right + 4, width - 20)) + scrollX + 'px';
+      pill.style.left = Math.max(0, Math.min(rect.right + 4 + scrollX, width - 20)) + 'px';
       pill.style.top = rect.top + (rect.height - 14) / 2 + scrollY + 'px';
     }
   }
@@ -41,7 +49,7 @@ var varneskShared = (() => {
     if (layer && layer.isConnected) return;
     layer = document.createElement('varnesk-marks');
     layer.style.cssText = 'all:initial;position:absolute;left:0;top:0;width:0;height:0;' +
-        'overflow:visible;z-index:2147483647;pointer-events:none';
+        'overflow:hidden;z-index:2147483647;pointer-events:none';
     document.documentElement.appendChild(layer);
     for (const p of marked.values()) layer.appendChild(p);
     if (watching) return;

@@ -18,6 +18,8 @@ constexpr auto kWorld = QWebEngineScript::ApplicationWorld;
 // How long after the user's input a pane's scrolling still counts as theirs
 // (smooth scrolling runs on after the last wheel step).
 constexpr qint64 kInputMs = 1500;
+// How long a round may wait for the pages' answers.
+constexpr qint64 kRoundMs = 1000;
 
 const QString kMeasure = QStringLiteral(
     "(() => { const e = document.scrollingElement || document.documentElement;"
@@ -87,7 +89,7 @@ void TScrollTogether::Scrolled(std::size_t Index, double Y) {
   if (!vertical || !FPreferences.ScrollTogether) return;
   const qint64 input = FLastInput[Index];
   if (input < 0 || input < FLastMoved[Index] || FClock.elapsed() - input > kInputMs) return;
-  if (FFollowing) {
+  if (FFollowing && FClock.elapsed() - FRoundStart < kRoundMs) {
     FAgain = FAgain || *FFollowing == Index;
     return;
   }
@@ -97,27 +99,31 @@ void TScrollTogether::Scrolled(std::size_t Index, double Y) {
 void TScrollTogether::Follow(std::size_t Source) {
   FFollowing = Source;
   FAgain = false;
+  const quint64 round = ++FRound;
+  FRoundStart = FClock.elapsed();
   FWaiting = 0;
   FMeasures = {};
   for (std::size_t i = 0; i < FPanes.size(); ++i) {
     if (!FPanes[i]) continue;
     ++FWaiting;
-    FPanes[i]->page()->runJavaScript(kMeasure, kWorld,
-                                     [this, i, alive = QPointer<TScrollTogether>(this)](const QVariant& Answer) {
-                                       if (alive) Measured(i, Answer);
-                                     });
+    FPanes[i]->page()->runJavaScript(
+        kMeasure, kWorld, [this, i, round, alive = QPointer<TScrollTogether>(this)](const QVariant& Answer) {
+          if (alive) Measured(i, Answer, round);
+        });
   }
   if (FWaiting == 0) FFollowing.reset();
 }
 
-void TScrollTogether::Measured(std::size_t Index, const QVariant& Answer) {
+void TScrollTogether::Measured(std::size_t Index, const QVariant& Answer, quint64 Round) {
+  if (Round != FRound) return;
   FMeasures[Index] = Answer.toList();
   // Answers may come while a page is being destroyed: the pages are called
   // again only from the event loop.
-  if (--FWaiting == 0) QMetaObject::invokeMethod(this, [this] { Move(); }, Qt::QueuedConnection);
+  if (--FWaiting == 0) QMetaObject::invokeMethod(this, [this, Round] { Move(Round); }, Qt::QueuedConnection);
 }
 
-void TScrollTogether::Move() {
+void TScrollTogether::Move(quint64 Round) {
+  if (Round != FRound) return;
   const std::size_t source = *FFollowing;
   const QVariantList& from = FMeasures[source];
   if (from.size() == 2) {

@@ -44,8 +44,8 @@ class TScrollTogether : public QObject {
   void Watch(QObject* Object, std::size_t Index);
   void Scrolled(std::size_t Index, double Y);
   void Follow(std::size_t Source);
-  void Measured(std::size_t Index, const QVariant& Answer);
-  void Move();
+  void Measured(std::size_t Index, const QVariant& Answer, quint64 Round);
+  void Move(quint64 Round);
 
   std::array<QPointer<QWebEngineView>, 3> FPanes;
   TPreferences& FPreferences;
@@ -57,8 +57,11 @@ class TScrollTogether : public QObject {
   std::array<double, 3> FLastY{0, 0, 0};
   // One round: every pane's [top, scrollable height] is measured, then the
   // others are moved to the source's fraction.
+  // A round whose answers do not come (its page navigated away) is given up.
   std::optional<std::size_t> FFollowing;  // the source of the round in flight
   bool FAgain = false;                    // the source moved on during the round
+  quint64 FRound = 0;
+  qint64 FRoundStart = 0;  // ms on FClock
   int FWaiting = 0;
   std::array<QVariantList, 3> FMeasures;
 };

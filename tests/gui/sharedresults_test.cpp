@@ -195,6 +195,12 @@ class SharedResultsTest : public QObject {
     for (std::size_t i = 0; i < 3; ++i) QCOMPARE(Marks(Panes()[i]), Expected[i]);
   }
 
+  QString Fractions() const {
+    QStringList fractions;
+    for (TWebBrowser* pane : Panes()) fractions << QString::number(Fraction(pane));
+    return QStringLiteral("fractions ") + fractions.join(QLatin1Char(' '));
+  }
+
   QString PreferencesText() const {
     QFile file(guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk/varnesk.ini"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -316,18 +322,19 @@ class SharedResultsTest : public QObject {
       return source > 0.1 && std::abs(Fraction(FForm3->WebBrowser2) - source) < 0.005 &&
              std::abs(Fraction(FForm3->WebBrowser3) - source) < 0.005;
     };
-    QVERIFY(guitest::WaitFor(together));
+    QVERIFY2(guitest::WaitFor(together), qPrintable(Fractions()));
     guitest::RunLoop(1000);
-    QVERIFY(together());
+    QVERIFY2(together(), qPrintable(Fractions()));
     QCOMPARE(Position(FForm3->WebBrowser2).value(0), start2.value(0));
     QCOMPARE(Position(FForm3->WebBrowser3).value(0), start3.value(0));
 
     // A pane that followed leads in turn, and nothing echoes back.
     const QVariant before = Position(FForm3->WebBrowser1).value(1);
     Wheel(FForm3->WebBrowser3, 20);
-    QVERIFY(guitest::WaitFor([&] { return Fraction(FForm3->WebBrowser1) > 0.2 && together(); }));
+    QVERIFY2(guitest::WaitFor([&] { return Fraction(FForm3->WebBrowser1) > 0.2 && together(); }),
+             qPrintable(Fractions()));
     guitest::RunLoop(1000);
-    QVERIFY(together());
+    QVERIFY2(together(), qPrintable(Fractions()));
     QVERIFY(Position(FForm3->WebBrowser1).value(1).toInt() > before.toInt());
 
     // Off again, by the shortcut from inside a pane.
