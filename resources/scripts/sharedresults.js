@@ -45,6 +45,15 @@ var varneskShared = (() => {
     }
   }
 
+  // Pills are placed before the next frame is drawn, once for any number of
+  // changes, so marking costs the page no extra layout.
+  let placing = false;
+  function placeSoon() {
+    if (placing) return;
+    placing = true;
+    requestAnimationFrame(() => { placing = false; place(); });
+  }
+
   function ensureLayer() {
     if (layer && layer.isConnected) return;
     layer = document.createElement('varnesk-marks');
@@ -54,8 +63,8 @@ var varneskShared = (() => {
     for (const p of marked.values()) layer.appendChild(p);
     if (watching) return;
     watching = true;
-    addEventListener('resize', place);
-    new ResizeObserver(place).observe(document.documentElement);
+    addEventListener('resize', placeSoon);
+    new ResizeObserver(placeSoon).observe(document.documentElement);
   }
 
   function pill() {
@@ -85,7 +94,7 @@ var varneskShared = (() => {
       p.textContent = String(names.length + 1);
       p.title = 'Also on ' + names.join(' and ');
     }
-    place();
+    placeSoon();
     return marked.size;
   }
 
