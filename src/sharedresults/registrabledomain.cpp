@@ -19,6 +19,7 @@ const psl_ctx_t* List() {
 }  // namespace
 
 std::u16string RegistrableDomain(std::u16string_view Host) {
+  if (Host.size() >= 2 && Host.front() == u'[' && Host.back() == u']') Host = Host.substr(1, Host.size() - 2);
   std::u16string lower(Host);
   std::string ascii;
   ascii.reserve(Host.size());

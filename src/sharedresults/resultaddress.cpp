@@ -27,11 +27,20 @@ std::u16string Lower(std::u16string Text) {
   return Text;
 }
 
-// Only an absolute http or https link with a host.
+bool IsHostCharacter(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'_' || c == u':';
+}
+
+// Only an absolute http or https link with a well-formed host and port. The
+// fragment goes first: a "#" ends the address wherever it stands.
 std::optional<TLink> Cut(std::u16string_view Text) {
-  const TUri uri(Text);
+  const TUri uri(Text.substr(0, Text.find(u'#')));
   TLink link{Lower(uri.Protocol()), Lower(uri.Host()), uri.Port(), uri.Path() + uri.Document(), uri.Params()};
   if ((link.Scheme != u"http" && link.Scheme != u"https") || link.Host.empty()) return std::nullopt;
+  if (!std::all_of(link.Host.begin(), link.Host.end(), IsHostCharacter)) return std::nullopt;
+  if (!std::all_of(link.Port.begin(), link.Port.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+    return std::nullopt;
+  }
   return link;
 }
 

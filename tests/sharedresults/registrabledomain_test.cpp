@@ -27,6 +27,7 @@ TEST(RegistrableDomain, FollowsThePublicSuffixList) {
       {u"localhost", u"localhost", u"localhost", "a single label"},
       {u"127.0.0.1", u"127.0.0.1", u"127", "an IPv4 address is not cut at its dots"},
       {u"::1", u"::1", u"::1", "an IPv6 address"},
+      {u"[::1]", u"::1", u"::1", "an IPv6 address as a page's location writes it"},
       {u"b\u00fccher.de", u"b\u00fccher.de", u"b\u00fccher", "a non-ASCII name is not looked up"},
       {u"", u"", u"", "no host"},
   };

@@ -108,6 +108,9 @@ TEST(CanonicalResultAddress, NormalisesAndExcludes) {
       {u"mailto:someone@example.org", u"www.bing.com", std::nullopt, "not http or https"},
       {u"file:///etc/passwd", u"www.bing.com", std::nullopt, "a local file"},
       {u"https:///nohost", u"www.bing.com", std::nullopt, "no host"},
+      {u"https://exa mple.org/", u"www.bing.com", std::nullopt, "a host with a space"},
+      {u"https://example.org:8o/", u"www.bing.com", std::nullopt, "a port that is no number"},
+      {u"https://example.org#x?y=1/z", u"www.bing.com", u"example.org", "everything after the first # is the fragment"},
       // Another engine's site is a result like any other.
       {u"https://www.google.com/maps", u"www.bing.com", u"google.com/maps", "another engine's site"},
   };
