@@ -337,6 +337,17 @@ class SharedResultsTest : public QObject {
     QVERIFY2(together(), qPrintable(Fractions()));
     QVERIFY(Position(FForm3->WebBrowser1).value(1).toInt() > before.toInt());
 
+    // A page that loads (and so jumps to its top) is no scroll of the user's.
+    const QVariantList held1 = Position(FForm3->WebBrowser1);
+    const QVariantList held3 = Position(FForm3->WebBrowser3);
+    FState->PaneDone.PaneDone2 = false;
+    FForm3->WebBrowser2->Navigate(Url("www.example.org", QStringLiteral("/tall?h=6000")).toStdU16String());
+    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone2; }));
+    guitest::RunLoop(1000);
+    QCOMPARE(Position(FForm3->WebBrowser2).value(1), QVariant(0));
+    QCOMPARE(Position(FForm3->WebBrowser1), held1);
+    QCOMPARE(Position(FForm3->WebBrowser3), held3);
+
     // Off again, by the shortcut from inside a pane.
     FForm3->WebBrowser2->setFocus();
     QTest::keyClick(FForm3->WebBrowser2->focusProxy(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
