@@ -34,8 +34,9 @@ TScrollTogether::TScrollTogether(const std::array<QWebEngineView*, 3>& Panes, TP
   for (std::size_t i = 0; i < Panes.size(); ++i) {
     FPanes[i] = Panes[i];
     Watch(Panes[i], i);
+    // Queued, so that no page is called while one is being destroyed.
     connect(Panes[i]->page(), &QWebEnginePage::scrollPositionChanged, this,
-            [this, i](const QPointF& Position) { Scrolled(i, Position.y()); });
+            [this, i](const QPointF& Position) { Scrolled(i, Position.y()); }, Qt::QueuedConnection);
   }
   FAction = new QAction(QStringLiteral("Scroll panes together"), this);
   FAction->setCheckable(true);

@@ -35,7 +35,8 @@ TSharedResultsMarker::TSharedResultsMarker(const std::array<QWebEnginePage*, 3>&
   for (std::size_t i = 0; i < Pages.size(); ++i) {
     FPages[i] = Pages[i];
     Pages[i]->scripts().insert(script);
-    connect(Pages[i], &QWebEnginePage::loadFinished, this, [this] { Refresh(); });
+    // Queued: a page may report the end of a load while it is destroyed.
+    connect(Pages[i], &QWebEnginePage::loadFinished, this, [this] { Refresh(); }, Qt::QueuedConnection);
   }
   FAction = new QAction(QStringLiteral("Mark shared results"), this);
   FAction->setCheckable(true);
