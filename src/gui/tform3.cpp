@@ -11,6 +11,8 @@
 #include "gui/tedit.h"
 #include "gui/tform1.h"
 #include "gui/tlinklabel.h"
+#include "gui/tscrolltogether.h"
+#include "gui/tsharedresultsmarker.h"
 #include "gui/twebbrowser.h"
 #include "panes/hoverfocus.h"
 #include "panes/pagecompletion.h"
@@ -29,6 +31,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -189,6 +192,22 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
       FState.Preferences.Preconnect);
   // Typing only: the program's own emptying of the line starts nothing.
   connect(Edit4, &QLineEdit::textEdited, this, [this] { FWarmUp->WordsEdited(); });
+
+  // Where the engines agree: shared-result marks and panes that scroll
+  // together, switched from each pane's context menu.
+  auto* shared = new TSharedResultsMarker({WebBrowser1->page(), WebBrowser2->page(), WebBrowser3->page()},
+                                          FState.Preferences, [this] { SavePreferences(); }, this);
+  auto* together = new TScrollTogether({WebBrowser1, WebBrowser2, WebBrowser3}, FState.Preferences,
+                                       [this] { SavePreferences(); }, this);
+  addAction(together->Action());
+  for (TWebBrowser* pane : {WebBrowser1, WebBrowser2, WebBrowser3}) {
+    pane->OnContextMenu = [shared, together, previous = std::move(pane->OnContextMenu)](QMenu& Menu) {
+      if (previous) previous(Menu);
+      Menu.addSeparator();
+      Menu.addAction(together->Action());
+      Menu.addAction(shared->Action());
+    };
+  }
 }
 
 TForm3::~TForm3() = default;
