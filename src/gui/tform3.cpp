@@ -3,10 +3,12 @@
 #include "app/datafolder.h"
 #include "app/systemfolderaccess.h"
 #include "gui/errordisplay.h"
+#include "gui/enginetips.h"
 #include "gui/look.h"
 #include "gui/pictures.h"
 #include "gui/tconnectionwarmer.h"
 #include "gui/tapplicationstate.h"
+#include "gui/searchhistorycontrol.h"
 #include "gui/tcursortracker.h"
 #include "gui/tedit.h"
 #include "gui/tform1.h"
@@ -186,11 +188,16 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
       FState.Preferences.Preconnect);
   // Typing only: the program's own emptying of the line starts nothing.
   connect(Edit4, &QLineEdit::textEdited, this, [this] { FWarmUp->WordsEdited(); });
+  SearchHistory = new TSearchHistoryControl(FState, *Edit4, *Edit5, [this] { SavePreferences(); }, this);
 }
 
 TForm3::~TForm3() = default;
 
-void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
+void TForm3::SetSettingsWindow(TForm1* Settings) {
+  FSettings = Settings;
+  if (!FSettings) return;
+  enginetips::Follow({CheckBox3, CheckBox4, CheckBox5}, {FSettings->Edit1, FSettings->Edit2, FSettings->Edit3});
+}
 
 void TForm3::SavePreferences() {
   if (const int code = TPreferencesFile(FState.DataFolder).Save(FState.Preferences)) {
@@ -268,6 +275,7 @@ void TForm3::SpeedButton1Click() {
     if (!FComposer->Compose()) return;
     FDispatcher->Dispatch(FState.Search.SearchText);
     FWarmUp->SearchDispatched();
+    SearchHistory->SearchStarted();
   });
 }
 

@@ -1,10 +1,11 @@
 #include "history/searchhistory.h"
 
-void TSearchHistory::Add(const TSearchEntry& Search) {
+bool TSearchHistory::Add(const TSearchEntry& Search) {
   FPlace.reset();
-  if (!FSearches.empty() && FSearches.back() == Search) return;
+  if (!FSearches.empty() && FSearches.back() == Search) return false;
   FSearches.push_back(Search);
   if (FSearches.size() > kMaxSearches) FSearches.erase(FSearches.begin());
+  return true;
 }
 
 void TSearchHistory::Assign(const std::vector<TSearchEntry>& Searches) {

@@ -19,7 +19,8 @@ class TSearchHistory {
  public:
   static constexpr std::size_t kMaxSearches = 200;
 
-  void Add(const TSearchEntry& Search);
+  // Answers whether Search was kept (false for a repeat of the newest).
+  bool Add(const TSearchEntry& Search);
   // Replaces every search with Searches (the newest kMaxSearches of them,
   // with repeats of the one before dropped) and ends stepping.
   void Assign(const std::vector<TSearchEntry>& Searches);

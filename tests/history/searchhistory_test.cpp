@@ -7,7 +7,9 @@
 
 namespace {
 
-TSearchEntry Entry(std::u16string Words, std::u16string Excluded = {}) { return {std::move(Words), std::move(Excluded)}; }
+TSearchEntry Entry(std::u16string Words, std::u16string Excluded = {}) {
+  return {std::move(Words), std::move(Excluded)};
+}
 
 std::u16string Numbered(std::size_t N) {
   const std::string Digits = std::to_string(N);
@@ -78,7 +80,7 @@ TEST(SearchHistory, OnlyARepeatOfTheNewestSearchIsDropped) {
     const char* Why;
   };
   const Case Cases[] = {
-      {{Entry(u"solar"), Entry(u"solar")}, 1, "the same search twice"},
+      {{Entry(u"solar"), Entry(u"solar"), Entry(u"solar")}, 1, "the same search again and again"},
       {{Entry(u"solar"), Entry(u"wind"), Entry(u"solar")}, 3, "an older search again"},
       {{Entry(u"solar", u"cheap"), Entry(u"solar")}, 2, "same words, other excluded words"},
       {{Entry(u"solar"), Entry(u"Solar")}, 2, "case counts"},
@@ -87,8 +89,10 @@ TEST(SearchHistory, OnlyARepeatOfTheNewestSearchIsDropped) {
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Why);
     TSearchHistory History;
-    for (const TSearchEntry& Search : C.Added) History.Add(Search);
+    std::size_t Answered = 0;
+    for (const TSearchEntry& Search : C.Added) Answered += History.Add(Search) ? 1 : 0;
     EXPECT_EQ(History.Searches().size(), C.Kept);
+    EXPECT_EQ(Answered, C.Kept) << "Add answers whether it kept the search";
   }
 }
 

@@ -1,0 +1,16 @@
+// The main window's engine boxes show their slot's search command as a
+// tooltip, kept current as the settings window's command boxes change.
+#pragma once
+
+#include <array>
+
+class QLineEdit;
+class QWidget;
+
+namespace enginetips {
+
+// Boxes[i] follows Commands[i]; all live as long as each other (the two
+// windows' controls, for the whole run).
+void Follow(const std::array<QWidget*, 3>& Boxes, const std::array<QLineEdit*, 3>& Commands);
+
+}  // namespace enginetips
