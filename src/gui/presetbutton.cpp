@@ -18,6 +18,8 @@ TPresetButton::TPresetButton(QLineEdit& Box, QWidget* Parent) : QToolButton(Pare
   setAccessibleName(QStringLiteral("Engine presets"));
   setArrowType(Qt::DownArrow);
   setPopupMode(QToolButton::InstantPopup);
+  // The arrow says "menu" already; the style's corner mark would repeat it.
+  setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
   setFocusPolicy(Qt::TabFocus);
   auto* menu = new QMenu(this);
   menu->setFont(Box.font());
