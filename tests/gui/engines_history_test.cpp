@@ -160,6 +160,11 @@ class EnginesHistoryTest : public QObject {
                                      "Wikipedia (English)")
                           .split(u','));
     QCOMPARE(FForm1->Edit1->text(), QStringLiteral("https://duckduckgo.com/?q="));
+    // As if typed: one step of the box's undo.
+    FForm1->Edit1->undo();
+    QCOMPARE(FForm1->Edit1->text(), QStringLiteral("https://www.google.com/search?q="));
+    FForm1->Edit1->redo();
+    QCOMPARE(FForm1->Edit1->text(), QStringLiteral("https://duckduckgo.com/?q="));
     QVERIFY(!FForm1->CommandWarnings[0]->isVisible());
     QCOMPARE(FForm3->CheckBox3->toolTip(),
              Qt::convertFromPlainText(QStringLiteral("https://duckduckgo.com/?q="), Qt::WhiteSpaceNoWrap));
