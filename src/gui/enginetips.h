@@ -2,12 +2,17 @@
 // tooltip, kept current as the settings window's command boxes change.
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 class QLineEdit;
 class QWidget;
 
 namespace enginetips {
+
+// The tooltip that shows Command; none for an empty one.
+QString ToolTip(const QString& Command);
 
 // Boxes[i] follows Commands[i]; all live as long as each other (the two
 // windows' controls, for the whole run).

@@ -4,6 +4,7 @@
 // Down, and the history remembered across runs from the words line's menu.
 
 #include "gui/commandwarning.h"
+#include "gui/enginetips.h"
 #include "gui/presetbutton.h"
 #include "gui/searchhistorycontrol.h"
 #include "gui/tapplicationstate.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -166,8 +166,7 @@ class EnginesHistoryTest : public QObject {
     FForm1->Edit1->redo();
     QCOMPARE(FForm1->Edit1->text(), QStringLiteral("https://duckduckgo.com/?q="));
     QVERIFY(!FForm1->CommandWarnings[0]->isVisible());
-    QCOMPARE(FForm3->CheckBox3->toolTip(),
-             Qt::convertFromPlainText(QStringLiteral("https://duckduckgo.com/?q="), Qt::WhiteSpaceNoWrap));
+    QCOMPARE(FForm3->CheckBox3->toolTip(), enginetips::ToolTip(QStringLiteral("https://duckduckgo.com/?q=")));
     QCOMPARE(SettingsLine(1), QByteArray("https://www.google.com/search?q="));  // not before OK
     FForm1->Button1->click();
     QCOMPARE(SettingsLine(1), QByteArray("https://duckduckgo.com/?q="));
@@ -188,8 +187,7 @@ class EnginesHistoryTest : public QObject {
     // Under its own box, above the next row.
     QVERIFY(warning->geometry().top() > box->geometry().bottom());
     QVERIFY(warning->geometry().bottom() < FForm1->Edit3->geometry().top());
-    QCOMPARE(FForm3->CheckBox4->toolTip(),
-             Qt::convertFromPlainText(QStringLiteral("localhost:8765/search?q="), Qt::WhiteSpaceNoWrap));
+    QCOMPARE(FForm3->CheckBox4->toolTip(), enginetips::ToolTip(QStringLiteral("localhost:8765/search?q=")));
 
     FForm1->Button1->click();  // OK saves what the box holds, warning or not
     QCOMPARE(SettingsLine(2), QByteArray("localhost:8765/search?q="));
