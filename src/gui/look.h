@@ -24,5 +24,8 @@ inline const QColor kLabelGrey{112, 112, 112};       // #707070
 inline const QColor kLinkBlue{22, 92, 199};          // #165CC7
 inline const QColor kLinkHover{54, 124, 215};        // #367CD7
 inline const QColor kRule{102, 105, 138};            // #66698A
+// Warnings next to a control: the dark red of the platforms' error text,
+// readable on the button-face background.
+inline const QColor kWarningText{179, 38, 30};  // #B3261E
 
 }  // namespace look

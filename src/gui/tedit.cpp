@@ -1,6 +1,8 @@
 #include "gui/tedit.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent) {}
 
@@ -17,6 +19,10 @@ bool TEdit::event(QEvent* Event) {
 }
 
 void TEdit::keyPressEvent(QKeyEvent* Event) {
+  if (OnKeyDown && (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && OnKeyDown(Event->key())) {
+    Event->accept();
+    return;
+  }
   char16_t key = 0;
   if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
     key = u'\r';
@@ -55,4 +61,11 @@ void TEdit::focusInEvent(QFocusEvent* Event) {
 void TEdit::enterEvent(QEnterEvent* Event) {
   QLineEdit::enterEvent(Event);
   if (OnMouseEnter) OnMouseEnter();
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* Event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (OnContextMenu) OnContextMenu(*menu);
+  menu->popup(Event->globalPos());
 }

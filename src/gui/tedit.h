@@ -11,11 +11,17 @@
 //   keyboard or the mouse; focus the program gives (OtherFocusReason, as
 //   when the mouse moves onto the line) leaves cursor and selection alone.
 // - OnMouseEnter is raised when the mouse moves onto the edit.
+// - OnKeyDown sees each key pressed without Shift, Ctrl, Alt or Meta before
+//   the edit does; answering true takes the key from the edit.
+// - OnContextMenu may add entries to the standard context menu before it
+//   shows; the menu deletes itself when closed.
 #pragma once
 
 #include <QLineEdit>
 
 #include <functional>
+
+class QMenu;
 
 class TEdit : public QLineEdit {
   Q_OBJECT
@@ -27,12 +33,15 @@ class TEdit : public QLineEdit {
 
   std::function<void(char16_t& Key)> OnKeyPress;
   std::function<void()> OnMouseEnter;
+  std::function<bool(int Key)> OnKeyDown;
+  std::function<void(QMenu& Menu)> OnContextMenu;
 
  protected:
   bool event(QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void focusInEvent(QFocusEvent* Event) override;
   void enterEvent(QEnterEvent* Event) override;
+  void contextMenuEvent(QContextMenuEvent* Event) override;
 
  private:
   bool FDigitsOnly = false;

@@ -1,8 +1,10 @@
 #include "gui/tform1.h"
 
+#include "gui/commandwarning.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/pictures.h"
+#include "gui/presetbutton.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tedit.h"
 #include "gui/tform3.h"
@@ -117,6 +119,7 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   setTabOrder(Edit4, Edit5);
   setTabOrder(Edit5, Edit6);
   setTabOrder(Edit6, Edit7);
+  AddCommandAids();
 
   FFile = std::make_unique<TSettingsFile>(*this, FState.Settings, FState.DataFolder);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -139,6 +142,19 @@ void TForm1::FormCreate() {
     const std::u16string exe = QCoreApplication::applicationFilePath().toStdU16String();
     for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).OpenLocalFile(StartPagePath(exe, slot));
   });
+}
+
+void TForm1::AddCommandAids() {
+  QWidget* previous = Edit7;
+  const std::array<TEdit*, 3> boxes{Edit1, Edit2, Edit3};
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    // In the free space between the box (ending at 550) and the engine's label (at 626).
+    PresetButtons[i] = new TPresetButton(*boxes[i], this);
+    PresetButtons[i]->setGeometry(556, boxes[i]->y(), 28, boxes[i]->height());
+    CommandWarnings[i] = new TCommandWarning(*boxes[i], this);
+    setTabOrder(previous, PresetButtons[i]);
+    previous = PresetButtons[i];
+  }
 }
 
 void TForm1::showEvent(QShowEvent* Event) {

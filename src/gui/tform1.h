@@ -14,15 +14,18 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class TApplicationState;
+class TCommandWarning;
 class TEdit;
 class TForm3;
 class TLinkLabel;
+class TPresetButton;
 class TSettingsFile;
 
 class TForm1 : public QWidget, public TSettingsView {
@@ -70,6 +73,10 @@ class TForm1 : public QWidget, public TSettingsView {
   QLabel* Label9 = nullptr;
   QLabel* Label10 = nullptr;
   QLabel* Image1 = nullptr;
+  // Beside and under the command boxes of slots 1 to 3, after the design's
+  // controls in the tab order.
+  std::array<TPresetButton*, 3> PresetButtons{};
+  std::array<TCommandWarning*, 3> CommandWarnings{};
 
  protected:
   void showEvent(QShowEvent* Event) override;
@@ -79,6 +86,8 @@ class TForm1 : public QWidget, public TSettingsView {
 
  private:
   TEdit* Edit(TSettingsEdit Which) const;
+  // The engine preset buttons and the command warnings.
+  void AddCommandAids();
 
   TApplicationState& FState;
   TForm3& FMainWindow;

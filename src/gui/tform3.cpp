@@ -2,9 +2,11 @@
 
 #include "app/datafolder.h"
 #include "app/systemfolderaccess.h"
+#include "gui/enginetips.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/pictures.h"
+#include "gui/searchhistorycontrol.h"
 #include "gui/tconnectionwarmer.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tcursortracker.h"
@@ -208,6 +210,7 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
       Menu.addAction(shared->Action());
     };
   }
+  SearchHistory = new TSearchHistoryControl(FState, *Edit4, *Edit5, [this] { SavePreferences(); }, this);
 }
 
 TForm3::~TForm3() = default;
@@ -234,7 +237,11 @@ void TForm3::WirePaneBrowsing() {
   });
 }
 
-void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
+void TForm3::SetSettingsWindow(TForm1* Settings) {
+  FSettings = Settings;
+  if (!FSettings) return;
+  enginetips::Follow({CheckBox3, CheckBox4, CheckBox5}, {FSettings->Edit1, FSettings->Edit2, FSettings->Edit3});
+}
 
 void TForm3::SavePreferences() {
   if (const int code = TPreferencesFile(FState.DataFolder).Save(FState.Preferences)) {
@@ -312,6 +319,7 @@ void TForm3::SpeedButton1Click() {
     if (!FComposer->Compose()) return;
     FDispatcher->Dispatch(FState.Search.SearchText);
     FWarmUp->SearchDispatched();
+    SearchHistory->SearchStarted();
   });
 }
 

@@ -32,6 +32,7 @@ class TOptionBoxes;
 class TPageCompletion;
 class TQueryComposer;
 class TSearchDispatcher;
+class TSearchHistoryControl;
 class TSearchWarmUp;
 class TWebBrowser;
 
@@ -91,6 +92,8 @@ class TForm3 : public QWidget, public TMainWindowView {
   QToolButton* SpeedButton1 = nullptr;
   QToolButton* SpeedButton2 = nullptr;
   TLinkLabel* Label7 = nullptr;
+  // Up and Down through earlier searches, and the words line's history menu.
+  TSearchHistoryControl* SearchHistory = nullptr;
 
   static constexpr int kMinTrackWidth = 1280;
   static constexpr int kMinTrackHeight = 720;
