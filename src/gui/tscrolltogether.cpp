@@ -6,11 +6,13 @@
 #include <QAction>
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -20,6 +22,13 @@ constexpr auto kWorld = QWebEngineScript::ApplicationWorld;
 constexpr qint64 kInputMs = 1500;
 // How long a round may wait for the pages' answers.
 constexpr qint64 kRoundMs = 1000;
+// How near a pane's reported position must be to where this class sent it
+// to be the echo of that move (the engine may round a fraction of a pixel).
+constexpr double kEchoPixels = 2;
+// The page's own script may still see the position before a scroll that the
+// compositor has already made; a round whose source read so is run once
+// more after this pause.
+constexpr int kSettleMs = 150;
 
 const QString kMeasure = QStringLiteral(
     "(() => { const e = document.scrollingElement || document.documentElement;"
@@ -77,6 +86,7 @@ bool TScrollTogether::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
       FLastInput[index] = FClock.elapsed();
+      FSentY[index].reset();  // the user takes this pane over
       break;
     default:
       break;
@@ -88,18 +98,24 @@ void TScrollTogether::Scrolled(std::size_t Index, double Y) {
   const bool vertical = std::abs(Y - FLastY[Index]) >= 0.5;
   FLastY[Index] = Y;
   if (!vertical || !FPreferences.ScrollTogether) return;
-  const qint64 input = FLastInput[Index];
-  if (input < 0 || input < FLastMoved[Index] || FClock.elapsed() - input > kInputMs) return;
-  if (FFollowing && FClock.elapsed() - FRoundStart < kRoundMs) {
-    FAgain = FAgain || *FFollowing == Index;
+  // The pane arriving where a round sent it is no scroll of the user's.
+  if (FSentY[Index] && std::abs(Y - *FSentY[Index]) < kEchoPixels) {
+    FSentY[Index].reset();
     return;
   }
+  const qint64 input = FLastInput[Index];
+  if (input < 0 || FClock.elapsed() - input > kInputMs) return;
+  if (FFollowing && FClock.elapsed() - FRoundStart < kRoundMs) {
+    FNext = Index;  // the latest scroll leads the next round
+    return;
+  }
+  FSettled = false;
   Follow(Index);
 }
 
 void TScrollTogether::Follow(std::size_t Source) {
   FFollowing = Source;
-  FAgain = false;
+  FNext.reset();
   const quint64 round = ++FRound;
   FRoundStart = FClock.elapsed();
   FWaiting = 0;
@@ -133,11 +149,18 @@ void TScrollTogether::Move(quint64 Round) {
       if (target == source || !FPanes[target] || to.size() != 2) continue;
       const int top = ScrollTogetherTop(from.at(0).toDouble(), from.at(1).toDouble(), to.at(1).toDouble());
       if (std::abs(top - to.at(0).toDouble()) < 1) continue;
-      FLastMoved[target] = FClock.elapsed();
+      FSentY[target] = top;
       FPanes[target]->page()->runJavaScript(QStringLiteral("scrollTo(scrollX, %1)").arg(top), kWorld);
     }
   }
   FFollowing.reset();
   Q_EMIT panesFollowed();
-  if (FAgain) Follow(source);
+  if (const std::optional<std::size_t> next = std::exchange(FNext, std::nullopt)) {
+    Follow(*next);
+  } else if (from.size() == 2 && std::abs(FLastY[source] - from.at(0).toDouble()) >= 1 && !FSettled) {
+    FSettled = true;
+    QTimer::singleShot(kSettleMs, this, [this, source] {
+      if (!FFollowing) Follow(source);
+    });
+  }
 }

@@ -3,9 +3,9 @@
 // height (sharedresults/scrollfraction.h); horizontal positions stay.
 //
 // A scroll counts as the user's when the pane had wheel, key or mouse input
-// within the last moments and has not been moved by this class since: so
-// page loads, the auto-scroll and the panes this class moves never start a
-// round, and the panes cannot echo each other. The checkable Action()
+// within the last moments and is not the pane arriving where this class
+// sent it: so page loads, the auto-scroll and the panes this class moves
+// never start a round, and the panes cannot echo each other. The checkable Action()
 // "Scroll panes together" (Ctrl+Shift+L) turns it on and off and keeps the
 // choice in the preferences. Lives on the UI thread, a child of the main
 // window; the panes may go first.
@@ -53,13 +53,16 @@ class TScrollTogether : public QObject {
   QAction* FAction = nullptr;
   QElapsedTimer FClock;
   std::array<qint64, 3> FLastInput{-1, -1, -1};   // ms on FClock
-  std::array<qint64, 3> FLastMoved{-1, -1, -1};   // ms on FClock
+  // Where a round sent each pane, until the pane reports arriving there or
+  // the user takes it over.
+  std::array<std::optional<double>, 3> FSentY;
   std::array<double, 3> FLastY{0, 0, 0};
   // One round: every pane's [top, scrollable height] is measured, then the
   // others are moved to the source's fraction.
   // A round whose answers do not come (its page navigated away) is given up.
   std::optional<std::size_t> FFollowing;  // the source of the round in flight
-  bool FAgain = false;                    // the source moved on during the round
+  std::optional<std::size_t> FNext;       // a pane the user scrolled during it
+  bool FSettled = false;                  // the user's scroll had its second round
   quint64 FRound = 0;
   qint64 FRoundStart = 0;  // ms on FClock
   int FWaiting = 0;

@@ -327,7 +327,7 @@ class PaneBrowsingTest : public QObject {
     QTest::keyClick(Page(), Qt::Key_F, Qt::ControlModifier);
     TFindBar* bar = Pane()->FindBar();
     QVERIFY(bar->isVisible());
-    QVERIFY(bar->Line()->hasFocus());
+    QVERIFY(guitest::WaitFor([&] { return bar->Line()->hasFocus(); }, 5000));
     QTest::keyClicks(bar->Line(), QStringLiteral("solar"));
     QVERIFY(guitest::WaitFor([&] { return bar->CountText() == QStringLiteral("1 of 3"); }, 5000));
     QTest::keyClick(bar->Line(), Qt::Key_Return);
@@ -344,7 +344,9 @@ class PaneBrowsingTest : public QObject {
     QVERIFY(menu);
     const QStringList expected{u"Back"_qs, u"Forward"_qs, u"Reload"_qs, u"Open link in default browser"_qs,
                                u"Copy link address"_qs, u"Open page in default browser"_qs, u"Copy page address"_qs,
-                               u"Zoom in"_qs, u"Zoom out"_qs, u"Reset zoom (100%)"_qs, u"Find in page"_qs};
+                               u"Zoom in"_qs, u"Zoom out"_qs, u"Reset zoom (100%)"_qs, u"Find in page"_qs,
+                               // the main window's own, after the pane's
+                               u"Scroll panes together"_qs, u"Mark shared results"_qs};
     QCOMPARE(MenuTexts(*menu), expected);
     menu->close();
 
