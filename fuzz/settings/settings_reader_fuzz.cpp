@@ -26,9 +26,9 @@ TSnapshot Take(const TFakeSettingsView& View, const TSettings& Settings) {
           View.Boxes,
           Settings.DeleteWordsOnComplete,
           Settings.AutoScrollRight,
-          Settings.ScrollPixels1,
-          Settings.ScrollPixels2,
-          Settings.ScrollPixels3};
+          Settings.ScrollPixels(1),
+          Settings.ScrollPixels(2),
+          Settings.ScrollPixels(3)};
 }
 
 void Require(bool Condition) {

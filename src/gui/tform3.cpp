@@ -152,11 +152,11 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
     connect(engine, &QCheckBox::toggled, this, [this] { FOptionBoxes->CheckBox1Click(); });
   }
   FComposer = std::make_unique<TQueryComposer>(FState.Search, *this);
-  FCompletion = std::make_unique<TPageCompletion>(std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3},
+  FCompletion = std::make_unique<TPageCompletion>(Panes(),
                                                   FState.PaneDone, FState.Settings, *this);
   FCompletion->BindEvents();
   FDispatcher = std::make_unique<TSearchDispatcher>(
-      std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3}, FState.PaneDone, *this,
+      Panes(), FState.PaneDone, *this,
       [this](int Slot) { return SearchCommand(Slot); });
   Label7->OnClick = [this] { Label7Click(); };
   Label7->OnMouseEnter = [this] { Label7->SetColour(look::kLinkHover); };
@@ -203,8 +203,10 @@ std::u16string TForm3::SearchCommand(int Slot) const {
 }
 
 TBrowserPane& TForm3::Pane(int Slot) {
-  return Slot == 1 ? *WebBrowser1 : Slot == 2 ? *WebBrowser2 : *WebBrowser3;
+  return *Panes()[SlotIndex(Slot)];
 }
+
+TPerSlot<TBrowserPane*> TForm3::Panes() const { return {WebBrowser1, WebBrowser2, WebBrowser3}; }
 
 template <class Handler>
 void TForm3::Guarded(Handler&& Run) {
@@ -320,7 +322,7 @@ void TForm3::ApplicationEvents1Idle() {
     context.MainWindowActive = isActiveWindow();
     const QPoint cursor = FCursor->Position();
     context.Cursor = TScreenPoint{cursor.x(), cursor.y()};
-    context.Panes = {WebBrowser1, WebBrowser2, WebBrowser3};
+    context.Panes = Panes();
     bool done = false;
     ::ApplicationEvents1Idle(context, done);
   });

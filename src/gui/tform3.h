@@ -102,6 +102,8 @@ class TForm3 : public QWidget, public TMainWindowView {
 
  private:
   QCheckBox* CheckBox(TMainCheckBox Box) const;
+  // WebBrowser1 to WebBrowser3, the panes of slots 1 to 3.
+  TPerSlot<TBrowserPane*> Panes() const;
   // The search command of engine slot 1, 2 or 3 in the settings window.
   std::u16string SearchCommand(int Slot) const;
   // Keeps the minimum outer size (frame included) at kMinTrackWidth x

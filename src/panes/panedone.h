@@ -8,16 +8,15 @@
 // locked.
 #pragma once
 
+#include "settings/engineslots.h"
+
 struct TPaneDoneFlags {
-  bool PaneDone1 = false;
-  bool PaneDone2 = false;
-  bool PaneDone3 = false;
+  // PaneDone1 to PaneDone3.
+  TPerSlot<bool> PaneDoneBySlot{};
 
-  // The flag of engine slot 1, 2 or 3 (any other slot answers slot 3, as
-  // TSettings::ScrollPixels does).
-  bool& PaneDone(int Slot);
-  bool PaneDone(int Slot) const;
+  // The flag of engine slot 1, 2 or 3 (see SlotIndex for any other).
+  bool& PaneDone(int Slot) { return PaneDoneBySlot[SlotIndex(Slot)]; }
+  bool PaneDone(int Slot) const { return PaneDoneBySlot[SlotIndex(Slot)]; }
 
-  // Sets all three flags false.
-  void ClearAll();
+  void ClearAll() { PaneDoneBySlot.fill(false); }
 };

@@ -1,6 +1,7 @@
 #include "search/searchdispatcher.h"
 
 #include "search/searchurl.h"
+#include "settings/engineslots.h"
 
 #include "threads/workerexecutethread.h"
 #include "threads/workerthread.h"
@@ -8,7 +9,7 @@
 TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags,
                                      const TMainWindowView& View, TCommandSource Commands)
     : FFlags(Flags), FView(View), FCommands(std::move(Commands)) {
-  for (int slot = 1; slot <= 3; ++slot) {
+  for (int slot = 1; slot <= SlotCount; ++slot) {
     TSlot& entry = FSlots[slot - 1];
     entry.Pane = Panes[slot - 1];
     entry.Worker = new TWorkerThread(&FOwner);
@@ -26,11 +27,11 @@ TSearchDispatcher::~TSearchDispatcher() {
   FOwner.DestroyComponents();
 }
 
-TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[Slot == 1 ? 0 : Slot == 2 ? 1 : 2].Worker; }
+TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[SlotIndex(Slot)].Worker; }
 
 void TSearchDispatcher::Dispatch(const std::u16string& Query) {
   FFlags.ClearAll();
-  for (int slot = 1; slot <= 3; ++slot) {
+  for (int slot = 1; slot <= SlotCount; ++slot) {
     if (FView.Checked(TMainWindowView::EngineCheckBox(slot))) StartSlot(slot, Query);
   }
 }

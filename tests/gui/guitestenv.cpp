@@ -82,7 +82,7 @@ bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State) {
   Form3.show();
   if (!QTest::qWaitForWindowExposed(&Form3)) return false;
   const TPaneDoneFlags& done = State.PaneDone;
-  return WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; });
+  return WaitFor([&] { return done.PaneDone(1) && done.PaneDone(2) && done.PaneDone(3); });
 }
 
 QStringList CloseWindows(std::unique_ptr<TForm3>& Form3, std::unique_ptr<TForm1>& Form1) {

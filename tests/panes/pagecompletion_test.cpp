@@ -56,13 +56,13 @@ TEST(PageCompletion, PageNotReadyEndsAtTheFailingTest) {
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Name);
     Harness H;
-    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
     H.Panes[0].Document = C.Document;
     H.Panes[0].Body = C.Body;
     H.Panes[0].ClientWidth = C.ClientWidth;
     H.Complete(1);
     EXPECT_EQ(H.Panes[0].Calls, C.Calls);
-    EXPECT_FALSE(H.Flags.PaneDone1);
+    EXPECT_FALSE(H.Flags.PaneDone(1));
     EXPECT_FALSE(H.LinesEmpty());
   }
 }
@@ -71,20 +71,20 @@ TEST(PageCompletion, LaterCompletionOfAPaneThatWasNotReadyPasses) {
   Harness H;
   H.Panes[0].ClientWidth = 0;
   H.Complete(1);
-  EXPECT_FALSE(H.Flags.PaneDone1);
+  EXPECT_FALSE(H.Flags.PaneDone(1));
   H.Panes[0].ClientWidth = 1;
   H.Complete(1);
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}}));
 }
 
 TEST(PageCompletion, AutoScrollOffChangesNothingButStillReads) {
   Harness H;
   H.Settings.AutoScrollRight = false;
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
   EXPECT_EQ(H.Panes[0].Calls, (Strings{"HasDocument", "HasBody", "RootClientWidth"}));
-  EXPECT_FALSE(H.Flags.PaneDone1);
+  EXPECT_FALSE(H.Flags.PaneDone(1));
   EXPECT_FALSE(H.LinesEmpty());
   EXPECT_TRUE(H.View.Calls.empty());
 }
@@ -135,9 +135,9 @@ TEST(PageCompletion, AllTickedEmptyLinesWhenTheLastCompletes) {
 TEST(PageCompletion, DeleteWordsOffKeepsLines) {
   Harness H;
   H.Settings.DeleteWordsOnComplete = false;
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
   EXPECT_EQ(H.Panes[0].Scrolls.size(), 1u);
   EXPECT_FALSE(H.LinesEmpty());
 }
@@ -146,7 +146,7 @@ TEST(PageCompletion, RepeatedCompletionDoesNotScrollAgainButRepeatsAllDoneTest) 
   Harness H;
   H.Complete(1);
   EXPECT_FALSE(H.LinesEmpty());
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
   EXPECT_TRUE(H.LinesEmpty());
   H.View.Edit4 = u"typed since";
@@ -159,11 +159,11 @@ TEST(PageCompletion, RepeatedCompletionDoesNotScrollAgainButRepeatsAllDoneTest) 
 TEST(PageCompletion, BeforeNavigateOfAFrameAllowsOneMoreScrollAtTheCurrentDistance) {
   Harness H;
   H.Complete(1);
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Navigate(1);  // a frame inside the page
-  EXPECT_FALSE(H.Flags.PaneDone1);
-  EXPECT_TRUE(H.Flags.PaneDone2 && H.Flags.PaneDone3);
-  H.Settings.ScrollPixels1 = 40;
+  EXPECT_FALSE(H.Flags.PaneDone(1));
+  EXPECT_TRUE(H.Flags.PaneDone(2) && H.Flags.PaneDone(3));
+  H.Settings.ScrollPixels(1) = 40;
   H.Complete(1);
   H.Complete(1);
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}, {40, 0}}));
@@ -179,7 +179,7 @@ TEST(PageCompletion, BoxesAreReadNowAndOnlyForOtherSlotsNotDone) {
   EXPECT_TRUE(H.LinesEmpty());
 
   Harness Reads;
-  Reads.Flags.PaneDone2 = true;
+  Reads.Flags.PaneDone(2) = true;
   Reads.Complete(1);
   EXPECT_EQ(Reads.View.BoxReads, (std::array<int, 5>{0, 0, 0, 0, 1}));
 }
@@ -188,10 +188,10 @@ TEST(PageCompletion, PaneOfAnUntickedEngineIsHandledAllTheSame) {
   Harness H;
   H.Untick(2);
   H.Untick(3);
-  H.Flags.PaneDone1 = true;
+  H.Flags.PaneDone(1) = true;
   H.Complete(2);
   EXPECT_EQ(H.Panes[1].Scrolls, (Scrolls{{100, 0}}));
-  EXPECT_TRUE(H.Flags.PaneDone2);
+  EXPECT_TRUE(H.Flags.PaneDone(2));
   EXPECT_TRUE(H.LinesEmpty());
 }
 
@@ -211,11 +211,11 @@ TEST(PageCompletion, PaneFailureEndsHandlerAndPropagates) {
     SCOPED_TRACE(C.ThrowIn);
     Harness H;
     H.Settings.AutoScrollRight = C.AutoScroll;
-    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
     H.Panes[0].ThrowIn = C.ThrowIn;
     EXPECT_THROW(H.Complete(1), std::runtime_error);
     EXPECT_EQ(H.Panes[0].Calls.back(), C.ThrowIn);
-    EXPECT_FALSE(H.Flags.PaneDone1);
+    EXPECT_FALSE(H.Flags.PaneDone(1));
     EXPECT_FALSE(H.LinesEmpty());
     EXPECT_TRUE(H.Panes[0].Scrolls.empty());
   }
@@ -228,15 +228,15 @@ TEST(PageCompletion, FailedScrollIsTriedAgainOnTheNextCompletion) {
   H.Panes[0].ThrowIn.clear();
   H.Complete(1);
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{{150, 0}}));
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
 }
 
 TEST(PageCompletion, BeforeNavigateClearsOnlyItsOwnFlag) {
   Harness H;
-  H.Flags.PaneDone1 = H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(1) = H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Navigate(2);
-  EXPECT_TRUE(H.Flags.PaneDone1 && H.Flags.PaneDone3);
-  EXPECT_FALSE(H.Flags.PaneDone2);
+  EXPECT_TRUE(H.Flags.PaneDone(1) && H.Flags.PaneDone(3));
+  EXPECT_FALSE(H.Flags.PaneDone(2));
   EXPECT_TRUE(H.Panes[1].Calls.empty() && H.View.Calls.empty());
 }
 
@@ -247,11 +247,11 @@ TEST(PageCompletion, UnknownSlotsAndMissingPanesAreIgnored) {
   TFakeMainWindowView View;
   TPageCompletion Completion({&Pane, nullptr, nullptr}, Flags, Settings, View);
   Completion.BindEvents();
-  Flags.PaneDone3 = true;
+  Flags.PaneDone(3) = true;
   for (const int Slot : {0, 2, 3, 4, -1}) Completion.DocumentComplete(Slot);
   for (const int Slot : {0, 4, -1}) Completion.BeforeNavigate2(Slot);
-  EXPECT_TRUE(Flags.PaneDone3);
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2);
+  EXPECT_TRUE(Flags.PaneDone(3));
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2));
   EXPECT_TRUE(Pane.Calls.empty() && View.Calls.empty());
 }
 

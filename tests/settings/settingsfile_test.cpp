@@ -41,7 +41,7 @@ class SettingsFileTest : public ::testing::Test {
   TState State() const {
     const auto& T = View.Texts;
     return {T[0], T[1], T[2], T[3], T[4], T[5], View.Boxes[0], View.Boxes[1],
-            Settings.ScrollPixels1, Settings.ScrollPixels2, Settings.ScrollPixels3};
+            Settings.ScrollPixels(1), Settings.ScrollPixels(2), Settings.ScrollPixels(3)};
   }
   // The options must always agree with their boxes.
   void ExpectOptionsMatchBoxes() const {
@@ -76,9 +76,9 @@ TEST_F(SettingsFileTest, NoFileLeavesBoxesAsTheyAre) {
   View.Texts[3] = u"77";
   View.Texts[0] = u"edited";
   File.LoadSettings();
-  EXPECT_EQ(View.Texts[0], DefaultSearchCommand1);  // commands get their defaults
+  EXPECT_EQ(View.Texts[0], DefaultSearchCommand[0]);  // commands get their defaults
   EXPECT_EQ(View.Texts[3], u"77");                  // the distance box is untouched
-  EXPECT_EQ(Settings.ScrollPixels1, 150);
+  EXPECT_EQ(Settings.ScrollPixels(1), 150);
   EXPECT_EQ(View.Clicks, (std::array<int, 2>{0, 0}));
 }
 
@@ -312,7 +312,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsPreviousFileAndLeavesNoTemp) {
     Folder.Write("vrk.txt", Previous);
     TFaultyFileLayer Faulty(Case.Fault, Case.Code);
     TSettingsFile FaultyFile(View, Settings, Folder.Data(), Faulty, *Encoding);
-    Settings.ScrollPixels1 = 9;
+    Settings.ScrollPixels(1) = 9;
     View.Texts[0] = u"new";
     View.Texts[3] = u"007";
     try {
@@ -325,7 +325,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsPreviousFileAndLeavesNoTemp) {
     EXPECT_EQ(Folder.Read("vrk.txt"), Previous);
     EXPECT_EQ(Folder.Entries(), (std::set<std::string>{"vrk.txt"}));
     EXPECT_EQ(View.Texts[3], u"007");  // distances are not taken over after a failed write
-    EXPECT_EQ(Settings.ScrollPixels1, 9);
+    EXPECT_EQ(Settings.ScrollPixels(1), 9);
   }
 }
 
@@ -393,8 +393,8 @@ TEST_F(SettingsFileTest, LoadErrorsCarryTheirCode) {
     } catch (const EInOutError& Error) {
       EXPECT_EQ(Error.ErrorCode, Case.Code);
     }
-    EXPECT_EQ(View.Texts[0], Case.Loaded ? u"a" : DefaultSearchCommand1);
-    EXPECT_EQ(Settings.ScrollPixels1, Case.Loaded ? 1 : 150);
+    EXPECT_EQ(View.Texts[0], Case.Loaded ? u"a" : DefaultSearchCommand[0]);
+    EXPECT_EQ(Settings.ScrollPixels(1), Case.Loaded ? 1 : 150);
   }
 }
 

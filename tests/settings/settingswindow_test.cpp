@@ -63,12 +63,12 @@ TEST_F(SettingsWindowTest, OkSavesDistancesAndShowsNumbersInForce) {
 
 TEST_F(SettingsWindowTest, NonNumberFallsBackToDefaultAtNextStart) {
   View.Texts[3] = u"12a";
-  Settings.ScrollPixels1 = 99;
+  Settings.ScrollPixels(1) = 99;
   Button1Click(File);
-  EXPECT_EQ(Settings.ScrollPixels1, 99);
+  EXPECT_EQ(Settings.ScrollPixels(1), 99);
   EXPECT_EQ(View.Texts[3], u"99");
   File.LoadSettings();
-  EXPECT_EQ(Settings.ScrollPixels1, 150);
+  EXPECT_EQ(Settings.ScrollPixels(1), 150);
   EXPECT_EQ(View.Texts[3], u"150");
 }
 
@@ -81,8 +81,8 @@ TEST_F(SettingsWindowTest, FailedSaveAfterOkHidesAndKeepsFile) {
   EXPECT_THROW(Button1Click(FullFile), EInOutError);
   EXPECT_FALSE(View.Visible);
   EXPECT_EQ(View.Texts[3], u"0");
-  EXPECT_EQ(Settings.ScrollPixels1, 0);    // emptied box: 0 before the save
-  EXPECT_EQ(Settings.ScrollPixels2, 100);  // not taken over: the write failed
+  EXPECT_EQ(Settings.ScrollPixels(1), 0);    // emptied box: 0 before the save
+  EXPECT_EQ(Settings.ScrollPixels(2), 100);  // not taken over: the write failed
   EXPECT_EQ(Folder.Read("vrk.txt"), Before);
 }
 
