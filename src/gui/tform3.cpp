@@ -1,5 +1,6 @@
 #include "gui/tform3.h"
 
+#include "app/appname.h"
 #include "app/datafolder.h"
 #include "app/systemfolderaccess.h"
 #include "gui/errordisplay.h"
@@ -215,7 +216,7 @@ void TForm3::Guarded(Handler&& Run) {
 
 void TForm3::FormCreate() {
   Guarded([this] {
-    setWindowTitle(QStringLiteral("Varnesk 1.0"));
+    setWindowTitle(QString::fromUtf16(MainWindowCaption.data(), MainWindowCaption.size()));
     TSystemFolderAccess folders;
     FState.DataFolder = ResolveDataFolder(DocumentsFolder, folders);
   });

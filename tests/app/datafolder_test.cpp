@@ -30,7 +30,7 @@ class TFakeFolders final : public TFolderAccess {
   TPathAttributes Attributes(std::u16string_view Path) override {
     Log.push_back("test " + Narrow(Path));
     const auto It = Answers.find(std::u16string(Path));
-    return It != Answers.end() ? It->second : TPathAttributes{false, false, ErrorFileNotFound};
+    return It != Answers.end() ? It->second : TPathAttributes{false, false, IoCode::FileNotFound};
   }
   void CreateFolder(std::u16string_view Path) override { Log.push_back("create " + Narrow(Path)); }
 };
@@ -89,7 +89,7 @@ TEST(ResolveDataFolder, BuildsThePathAndCreatesOnlyAbsentLevels) {
     std::vector<std::string> Calls;
   };
   const TPathAttributes Dir{true, true, 0};
-  const TPathAttributes Denied{false, false, ErrorAccessDenied};
+  const TPathAttributes Denied{false, false, IoCode::AccessDenied};
   const std::vector<TCase> Cases = {
       {"fresh account",
        u"C:\\Users\\Ann\\Documents",
