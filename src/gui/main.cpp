@@ -1,5 +1,5 @@
-// Varnesk's entry: the single-instance guard, then the main window and the
-// settings window, always in that order, then the message loop.
+// Varnesk's entry: the single-instance guard, then the two windows in the
+// order of startup.h, then the message loop.
 
 #include "app/appname.h"
 #include "app/singleinstance.h"
@@ -8,6 +8,7 @@
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
+#include "gui/startup.h"
 #include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
@@ -18,7 +19,6 @@
 #include <QWebEngineProfile>
 
 #include <chrono>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -52,15 +52,9 @@ int main(int argc, char* argv[]) {
   profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
 
   TApplicationState state;
-  auto form3 = std::make_unique<TForm3>(state, profile);
-  auto form1 = std::make_unique<TForm1>(state, *form3);
-  form3->SetSettingsWindow(form1.get());
-  form3->show();
+  startup::TWindows windows = startup::OpenWindows(state, profile);
+  windows.Form3->show();
   QApplication::exec();
-
-  // The main window goes first: its workers may still call into it while
-  // they finish.
-  form3.reset();
-  form1.reset();
+  startup::CloseWindows(windows);
   return 0;
 }

@@ -5,7 +5,6 @@
 #include "gui/pictures.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tedit.h"
-#include "gui/tform3.h"
 #include "gui/titlebar.h"
 #include "gui/tlinklabel.h"
 #include "settings/numbertext.h"
@@ -67,10 +66,10 @@ QCheckBox* MakeBox(const QString& Text, QWidget* Parent, int Left, int Top, int 
 
 }  // namespace
 
-TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
+TForm1::TForm1(TApplicationState& State, const TPerSlot<TBrowserPane*>& StartPanes)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       FState(State),
-      FMainWindow(MainWindow) {
+      FStartPanes(StartPanes) {
   setWindowTitle(QStringLiteral("Settings"));
   setFont(look::Tahoma11());
   look::SetBackground(this, palette().color(QPalette::Button));
@@ -132,7 +131,6 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  FormCreate();
 }
 
 TForm1::~TForm1() = default;
@@ -142,7 +140,7 @@ void TForm1::FormCreate() {
     FFile->LoadAndSaveSettings();
     FState.PaneDone.ClearAll();
     const std::u16string exe = QCoreApplication::applicationFilePath().toStdU16String();
-    for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).OpenLocalFile(StartPagePath(exe, slot));
+    for (int slot = 1; slot <= SlotCount; ++slot) FStartPanes[SlotIndex(slot)]->OpenLocalFile(StartPagePath(exe, slot));
   });
 }
 

@@ -175,9 +175,13 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
     move(screen->availableGeometry().center() - rect().center());
   }
   Edit4->setFocus();
-  FormCreate();
-  FState.Preferences = TPreferencesFile(FState.DataFolder).Load();
   FWarmer = new TConnectionWarmer(Profile, this);
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::LoadPreferences() {
+  FState.Preferences = TPreferencesFile(FState.DataFolder).Load();
   FWarmUp = std::make_unique<TSearchWarmUp>(
       *this, [this](int Slot) { return SearchCommand(Slot); },
       [this](const std::u16string& Origin) {
@@ -188,8 +192,6 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   // Typing only: the program's own emptying of the line starts nothing.
   connect(Edit4, &QLineEdit::textEdited, this, [this] { FWarmUp->WordsEdited(); });
 }
-
-TForm3::~TForm3() = default;
 
 void TForm3::SetSettingsWindow(TForm1* Settings) { FSettings = Settings; }
 

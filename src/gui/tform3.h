@@ -38,8 +38,8 @@ class TWebBrowser;
 class TForm3 : public QWidget, public TMainWindowView {
   Q_OBJECT
  public:
-  // Creates every control, then runs FormCreate. Profile null: the default
-  // browser profile.
+  // Creates every control and wires it; the start-up (startup.h) runs
+  // FormCreate next. Profile null: the default browser profile.
   TForm3(TApplicationState& State, QWebEngineProfile* Profile);
   ~TForm3() override;
 
@@ -48,6 +48,12 @@ class TForm3 : public QWidget, public TMainWindowView {
   void SetSettingsWindow(TForm1* Settings);
 
   TBrowserPane& Pane(int Slot);
+  // WebBrowser1 to WebBrowser3, the panes of slots 1 to 3.
+  TPerSlot<TBrowserPane*> Panes() const;
+
+  // Reads the program's own preferences from the data folder FormCreate
+  // resolved, and wires what follows from them.
+  void LoadPreferences();
 
   // Writes the program's own preferences (TApplicationState::Preferences)
   // to their file; a failure is reported on the console only, since it
@@ -102,8 +108,6 @@ class TForm3 : public QWidget, public TMainWindowView {
 
  private:
   QCheckBox* CheckBox(TMainCheckBox Box) const;
-  // WebBrowser1 to WebBrowser3, the panes of slots 1 to 3.
-  TPerSlot<TBrowserPane*> Panes() const;
   // The search command of engine slot 1, 2 or 3 in the settings window.
   std::u16string SearchCommand(int Slot) const;
   // Keeps the minimum outer size (frame included) at kMinTrackWidth x

@@ -2,6 +2,7 @@
 
 #include "gui/errordisplay.h"
 #include "gui/look.h"
+#include "gui/startup.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
@@ -73,9 +74,9 @@ bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
 void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,
                  std::unique_ptr<TForm1>& Form1) {
   State = std::make_unique<TApplicationState>();
-  Form3 = std::make_unique<TForm3>(*State, nullptr);
-  Form1 = std::make_unique<TForm1>(*State, *Form3);
-  Form3->SetSettingsWindow(Form1.get());
+  startup::TWindows windows = startup::OpenWindows(*State, nullptr);
+  Form3 = std::move(windows.Form3);
+  Form1 = std::move(windows.Form1);
 }
 
 bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State) {
@@ -86,8 +87,8 @@ bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State) {
 }
 
 QStringList CloseWindows(std::unique_ptr<TForm3>& Form3, std::unique_ptr<TForm1>& Form1) {
-  Form3.reset();
-  Form1.reset();
+  startup::TWindows windows{std::move(Form3), std::move(Form1)};
+  startup::CloseWindows(windows);
   return TakeErrors();
 }
 
