@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "app/utf8.h"
+#include "text/utf8.h"
 #endif
 
 namespace {
@@ -40,7 +40,7 @@ TPathAttributes TargetAttributes(const std::wstring& Path) {
 
 std::optional<std::string> NativePath(std::u16string_view Path) {
   if (Path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
-  return varnesk::app::Utf16ToUtf8(Path);
+  return Utf16ToUtf8(Path);
 }
 
 #endif

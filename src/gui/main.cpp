@@ -4,7 +4,7 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
-#include "app/utf8.h"
+#include "text/utf8.h"
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
       return 0;
     case TInstanceGuard::LockUnusable:
       // Not a running copy: say why every start fails instead of beeping.
-      errordisplay::Show(std::runtime_error(varnesk::app::Utf16ToUtf8(lockError).value_or("")));
+      errordisplay::Show(std::runtime_error(Utf16ToUtf8(lockError).value_or("")));
       return 1;
   }
 

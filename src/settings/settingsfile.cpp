@@ -3,6 +3,7 @@
 #include "settings/inouterror.h"
 #include "settings/numbertext.h"
 #include "settings/settingslines.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <memory>
@@ -15,7 +16,7 @@ std::size_t PlatformLength(const std::u16string& Name) {
 #ifdef _WIN32
   return Name.size();
 #else
-  return Utf8Encoding().Encode(Name).size();
+  return EncodeUtf8(Name).size();
 #endif
 }
 

@@ -13,7 +13,7 @@
 
 #include <cerrno>
 
-#include "settings/textencoding.h"
+#include "text/utf8.h"
 #endif
 
 #ifdef _WIN32
@@ -105,7 +105,7 @@ void TSystemFileLayer::Remove(const std::u16string& Name) { DeleteFileW(Wide(Nam
 
 namespace {
 
-std::string Native(const std::u16string& Name) { return Utf8Encoding().Encode(Name); }
+std::string Native(const std::u16string& Name) { return EncodeUtf8(Name); }
 
 // The folder part of Path ("." for a bare name).
 std::string FolderOf(const std::string& Path) {

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "app/systemfolderaccess.h"
-#include "app/utf8.h"
+#include "text/utf8.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
-using namespace varnesk::app;
 
 namespace {
 
