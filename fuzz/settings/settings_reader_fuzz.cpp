@@ -3,7 +3,7 @@
 // first round for UTF-8 and ISO-8859-1, at the second for CP1252 and ASCII,
 // whose invalid bytes decode to U+FFFD and come back as "?".
 // The first input byte picks the encoding.
-#include "fakesettingsview.h"
+#include "support/fakesettingsview.h"
 #include "settings/settingsfile.h"
 
 #include <cstdint>

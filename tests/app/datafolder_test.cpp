@@ -11,7 +11,7 @@
 
 #include "app/systemfolderaccess.h"
 #include "text/utf8.h"
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

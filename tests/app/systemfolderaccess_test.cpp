@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

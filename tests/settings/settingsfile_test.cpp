@@ -1,9 +1,9 @@
 #include "settings/settingsfile.h"
 
-#include "fakesettingsview.h"
-#include "faultyfilelayer.h"
+#include "support/fakesettingsview.h"
+#include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -241,7 +241,7 @@ TEST_F(SettingsFileTest, NameLongerThanThePlatformLimitFailsBeforeAnyOpen) {
   };
   for (const auto& Case : Cases) {
     const std::string Part = FolderPart(Base.size(), Case.Bytes, Case.Wide);
-    const std::filesystem::path Sub = Folder.Path / Part;
+    const std::filesystem::path Sub = Folder.Path() / Part;
     std::filesystem::create_directories(Sub);
     const std::u16string Data = Base + Encoding->Decode(Part);
     const bool TooLong = Case.Bytes > MaxFileNameLength;
@@ -336,7 +336,7 @@ TEST_F(SettingsFileTest, SaveReplacesLeftoverTempFile) {
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfFile) {
-  std::filesystem::create_directory(Folder.Path / "vrk.txt");
+  std::filesystem::create_directory(Folder.Path() / "vrk.txt");
   EXPECT_NO_THROW(File.LoadSettings());  // a folder does not count as the file
   try {
     File.SaveSettings();
@@ -344,7 +344,7 @@ TEST_F(SettingsFileTest, FolderInPlaceOfFile) {
   } catch (const EInOutError& Error) {
     EXPECT_EQ(Error.ErrorCode, 5);
   }
-  EXPECT_TRUE(std::filesystem::is_directory(Folder.Path / "vrk.txt"));
+  EXPECT_TRUE(std::filesystem::is_directory(Folder.Path() / "vrk.txt"));
   EXPECT_EQ(Folder.Entries(), (std::set<std::string>{"vrk.txt"}));
 }
 
@@ -354,7 +354,7 @@ TEST_F(SettingsFileTest, RealReadOnlyFileAndFolderKeepTheFile) {
   for (const bool LockFolder : {false, true}) {
     SCOPED_TRACE(LockFolder ? "read-only folder" : "read-only file");
     Folder.Write("vrk.txt", Previous);
-    const auto Locked = LockFolder ? Folder.Path : Folder.Path / "vrk.txt";
+    const auto Locked = LockFolder ? Folder.Path() : Folder.Path() / "vrk.txt";
     ASSERT_EQ(chmod(Locked.c_str(), LockFolder ? 0555 : 0444), 0);
     View.Texts[0] = u"new";
     try {

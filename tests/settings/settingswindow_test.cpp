@@ -1,9 +1,9 @@
 #include "settings/settingswindow.h"
 
-#include "fakesettingsview.h"
-#include "faultyfilelayer.h"
+#include "support/fakesettingsview.h"
+#include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
