@@ -1,9 +1,8 @@
 #include "settings/settingsfile.h"
 
-#include "support/fakesettingsview.h"
 #include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "support/tempfolder.h"
+#include "support/settingsfilefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +35,7 @@ std::ostream& operator<<(std::ostream& Out, const TState& S) {
              << " | " << S.ScrollPixels1 << " " << S.ScrollPixels2 << " " << S.ScrollPixels3 << "}";
 }
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public ::testing::Test, protected TSettingsFileFixture {
  protected:
   TState State() const {
     const auto& T = View.Texts;
@@ -48,12 +47,6 @@ class SettingsFileTest : public ::testing::Test {
     EXPECT_EQ(Settings.DeleteWordsOnComplete, View.Boxes[0]);
     EXPECT_EQ(Settings.AutoScrollRight, View.Boxes[1]);
   }
-
-  TTempFolder Folder;
-  TSettings Settings;
-  TFakeSettingsView View{Settings};
-  std::unique_ptr<TTextEncoding> Encoding = MakeEncoding("UTF-8");
-  TSettingsFile File{View, Settings, Folder.Data(), SystemFileLayer(), *Encoding};
 };
 
 TEST_F(SettingsFileTest, FileNameIsFolderAndVrkTxt) {

@@ -1,9 +1,8 @@
 #include "settings/settingswindow.h"
 
-#include "support/fakesettingsview.h"
 #include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "support/tempfolder.h"
+#include "support/settingsfilefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@
 
 namespace {
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, protected TSettingsFileFixture {
  protected:
   void SetUp() override { File.LoadAndSaveSettings(); }
 
@@ -22,12 +21,6 @@ class SettingsWindowTest : public ::testing::Test {
     for (int Line = 0; Line < 5; ++Line) Start = Saved.find('\n', Start) + 1;
     return Saved.substr(Start);
   }
-
-  TTempFolder Folder;
-  TSettings Settings;
-  TFakeSettingsView View{Settings};
-  std::unique_ptr<TTextEncoding> Encoding = MakeEncoding("UTF-8");
-  TSettingsFile File{View, Settings, Folder.Data(), SystemFileLayer(), *Encoding};
 };
 
 TEST_F(SettingsWindowTest, OkSavesDistancesAndShowsNumbersInForce) {
