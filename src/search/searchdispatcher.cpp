@@ -1,17 +1,16 @@
 #include "search/searchdispatcher.h"
 
 #include "search/searchurl.h"
-#include "settings/engineslots.h"
 
 #include "threads/workerexecutethread.h"
 #include "threads/workerthread.h"
 
-TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags,
+TSearchDispatcher::TSearchDispatcher(const TPerSlot<TBrowserPane*>& Panes, TPaneDoneFlags& Flags,
                                      const TMainWindowView& View, TCommandSource Commands)
     : FFlags(Flags), FView(View), FCommands(std::move(Commands)) {
   for (int slot = 1; slot <= SlotCount; ++slot) {
-    TSlot& entry = FSlots[slot - 1];
-    entry.Pane = Panes[slot - 1];
+    TSlot& entry = FSlots[SlotIndex(slot)];
+    entry.Pane = Panes[SlotIndex(slot)];
     entry.Worker = new TWorkerThread(&FOwner);
     entry.Worker->SetPriority(tpHighest);
     entry.Worker->SetUpdateEnabled(false);
@@ -37,7 +36,7 @@ void TSearchDispatcher::Dispatch(const std::u16string& Query) {
 }
 
 void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
-  TSlot& entry = FSlots[Slot - 1];
+  TSlot& entry = FSlots[SlotIndex(Slot)];
   // A busy slot ignores the search; its running request must stay intact.
   if (entry.Worker->Runing()) return;
   entry.Request = std::make_unique<TSearchRequest>(TSearchRequest{FCommands(Slot), Query});
@@ -47,7 +46,7 @@ void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
 void TSearchDispatcher::WorkerExecute(int Slot, TWorkerExecuteThread* Thread, void* Data) {
   const auto* request = static_cast<const TSearchRequest*>(Data);
   const std::u16string url = SearchUrl(request->Command, request->Query);
-  TBrowserPane* pane = FSlots[Slot - 1].Pane;
+  TBrowserPane* pane = FSlots[SlotIndex(Slot)].Pane;
   if (!pane) return;
   // Runs still going when the dispatcher is destroyed no longer navigate.
   Thread->Synchronize(TNotifyEvent([this, pane, &url](TObject*) {
