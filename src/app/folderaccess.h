@@ -3,8 +3,8 @@
 //
 // Attributes answers like GetFileAttributesW with links followed: whether the
 // attributes could be read, whether the path is a directory, and otherwise a
-// Windows error code (IoCode; the real layer maps POSIX errno onto these). CreateFolder makes one folder level and reports
-// nothing. Paths are UTF-16; implementations must never act on a path other
+// Windows error code (IoCode; the real layer maps POSIX errno onto these).
+// CreateFolder makes one folder level and reports nothing. Paths are UTF-16; implementations must never act on a path other
 // than the one given (e.g. one cut short at an embedded NUL).
 #pragma once
 

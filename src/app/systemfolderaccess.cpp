@@ -68,7 +68,9 @@ TPathAttributes TSystemFolderAccess::Attributes(std::u16string_view Path) {
   const auto Native = NativePath(Path);
   if (!Native) return {false, false, IoCode::InvalidName};
   struct stat St {};
-  if (::stat(Native->c_str(), &St) != 0) return {false, false, static_cast<std::uint32_t>(WindowsErrorFromErrno(errno, TErrnoUse::Folder))};
+  if (::stat(Native->c_str(), &St) != 0) {
+    return {false, false, static_cast<std::uint32_t>(WindowsErrorFromErrno(errno, TErrnoUse::Folder))};
+  }
   return {true, S_ISDIR(St.st_mode), 0};
 }
 

@@ -4,7 +4,6 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
-#include "text/utf8.h"
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
@@ -14,6 +13,7 @@
 #include "gui/tform1.h"
 #include "gui/tform3.h"
 #include "gui/threadsupport.h"
+#include "text/utf8.h"
 
 #include <QApplication>
 #include <QWebEngineProfile>

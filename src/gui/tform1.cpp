@@ -140,7 +140,8 @@ void TForm1::FormCreate() {
     FFile->LoadAndSaveSettings();
     FState.PaneDone.ClearAll();
     const std::u16string exe = QCoreApplication::applicationFilePath().toStdU16String();
-    for (int slot = 1; slot <= SlotCount; ++slot) FStartPanes[SlotIndex(slot)]->OpenLocalFile(StartPagePath(exe, slot));
+    for (int slot = 1; slot <= SlotCount; ++slot)
+      FStartPanes[SlotIndex(slot)]->OpenLocalFile(StartPagePath(exe, slot));
   });
 }
 

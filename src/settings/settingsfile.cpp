@@ -120,7 +120,8 @@ void TSettingsFile::WriteReplacing(const std::u16string& Name, std::string_view 
 void TSettingsFile::TakeOverDistances() {
   for (std::size_t I = 0; I < DistanceEdits.size(); ++I)
     if (const auto Value = ParseNumber(FView.Text(DistanceEdits[I]))) FSettings.ScrollPixelsBySlot[I] = *Value;
-  for (std::size_t I = 0; I < DistanceEdits.size(); ++I) FView.SetText(DistanceEdits[I], NumberText(FSettings.ScrollPixelsBySlot[I]));
+  for (std::size_t I = 0; I < DistanceEdits.size(); ++I)
+    FView.SetText(DistanceEdits[I], NumberText(FSettings.ScrollPixelsBySlot[I]));
 }
 
 void TSettingsFile::SaveSettings() {

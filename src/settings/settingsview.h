@@ -20,7 +20,8 @@ enum class TSettingsCheckBox { CheckBox1 = 1, CheckBox2 };
 
 // The command box and the distance box of each engine slot.
 inline constexpr TPerSlot<TSettingsEdit> CommandEdits{TSettingsEdit::Edit1, TSettingsEdit::Edit2, TSettingsEdit::Edit3};
-inline constexpr TPerSlot<TSettingsEdit> DistanceEdits{TSettingsEdit::Edit4, TSettingsEdit::Edit5, TSettingsEdit::Edit6};
+inline constexpr TPerSlot<TSettingsEdit> DistanceEdits{TSettingsEdit::Edit4, TSettingsEdit::Edit5,
+                                                       TSettingsEdit::Edit6};
 
 class TSettingsView {
  public:

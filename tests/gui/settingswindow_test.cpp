@@ -61,7 +61,7 @@ class SettingsWindowTest : public QObject {
       ++slot;
     }
     const TPaneDoneFlags& done = FState->PaneDone;
-    QVERIFY(guitest::WaitFor([&] { return done.PaneDone(1) && done.PaneDone(2) && done.PaneDone(3); }));
+    QVERIFY(guitest::WaitFor([&] { return done.PaneDoneBySlot == TPerSlot<bool>{true, true, true}; }));
     QVERIFY(!FForm3->WebBrowser1->title().isEmpty());
   }
 
