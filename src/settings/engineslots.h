@@ -22,6 +22,9 @@ constexpr std::size_t SlotIndex(int Slot) {
 // the design texts of the settings window's command boxes.
 inline constexpr TPerSlot<std::u16string_view> DefaultSearchCommand{
     u"https://www.google.com/search?q=", u"https://www.bing.com/search?q=", u"https://search.yahoo.com/search?p="};
+inline constexpr std::u16string_view DefaultSearchCommand1 = DefaultSearchCommand[0];
+inline constexpr std::u16string_view DefaultSearchCommand2 = DefaultSearchCommand[1];
+inline constexpr std::u16string_view DefaultSearchCommand3 = DefaultSearchCommand[2];
 
 // Default scroll distances in pixels; also the design texts of the distance boxes.
 inline constexpr TPerSlot<std::int32_t> DefaultScrollPixels{150, 100, 120};
