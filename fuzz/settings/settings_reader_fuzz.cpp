@@ -3,7 +3,7 @@
 // first round for UTF-8 and ISO-8859-1, at the second for CP1252 and ASCII,
 // whose invalid bytes decode to U+FFFD and come back as "?".
 // The first input byte picks the encoding.
-#include "fakesettingsview.h"
+#include "support/fakesettingsview.h"
 #include "settings/settingsfile.h"
 
 #include <cstdint>
@@ -26,9 +26,9 @@ TSnapshot Take(const TFakeSettingsView& View, const TSettings& Settings) {
           View.Boxes,
           Settings.DeleteWordsOnComplete,
           Settings.AutoScrollRight,
-          Settings.ScrollPixels1,
-          Settings.ScrollPixels2,
-          Settings.ScrollPixels3};
+          Settings.ScrollPixels(1),
+          Settings.ScrollPixels(2),
+          Settings.ScrollPixels(3)};
 }
 
 void Require(bool Condition) {

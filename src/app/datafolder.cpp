@@ -6,15 +6,14 @@
 #endif
 
 bool FolderPresent(TFolderAccess& Folders, std::u16string_view Path) {
-  using namespace varnesk::app;
   const TPathAttributes Attributes = Folders.Attributes(Path);
   if (Attributes.Readable) return Attributes.Directory;
   switch (Attributes.Error) {
-    case ErrorFileNotFound:
-    case ErrorPathNotFound:
-    case ErrorNotReady:
-    case ErrorBadNetPath:
-    case ErrorInvalidName:
+    case IoCode::FileNotFound:
+    case IoCode::PathNotFound:
+    case IoCode::NotReady:
+    case IoCode::BadNetPath:
+    case IoCode::InvalidName:
       return false;
     default:
       return true;

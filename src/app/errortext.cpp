@@ -1,6 +1,6 @@
 #include "app/errortext.h"
 
-#include "app/utf8.h"
+#include "text/utf8.h"
 
 std::u16string ErrorDisplayText(std::u16string_view Message) {
   std::u16string Text(Message);
@@ -17,5 +17,5 @@ std::u16string ExceptionMessage(const std::exception& Error) {
     // A nested error that is no std::exception carries no message: keep this one's.
   }
   const char* What = Error.what();
-  return varnesk::app::Utf8ToUtf16(What != nullptr ? What : "");
+  return Utf8ToUtf16(What != nullptr ? What : "");
 }

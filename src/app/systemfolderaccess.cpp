@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "app/utf8.h"
+#include "text/utf8.h"
 #endif
 
 namespace {
@@ -40,7 +40,7 @@ TPathAttributes TargetAttributes(const std::wstring& Path) {
 
 std::optional<std::string> NativePath(std::u16string_view Path) {
   if (Path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
-  return varnesk::app::Utf16ToUtf8(Path);
+  return Utf16ToUtf8(Path);
 }
 
 #endif
@@ -51,7 +51,7 @@ std::optional<std::string> NativePath(std::u16string_view Path) {
 
 TPathAttributes TSystemFolderAccess::Attributes(std::u16string_view Path) {
   const auto Native = NativePath(Path);
-  if (!Native) return {false, false, varnesk::app::ErrorInvalidName};
+  if (!Native) return {false, false, IoCode::InvalidName};
   const DWORD Attributes = ::GetFileAttributesW(Native->c_str());
   if (Attributes == INVALID_FILE_ATTRIBUTES) return Failed();
   if ((Attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return TargetAttributes(*Native);
@@ -66,52 +66,16 @@ void TSystemFolderAccess::CreateFolder(std::u16string_view Path) {
 
 TPathAttributes TSystemFolderAccess::Attributes(std::u16string_view Path) {
   const auto Native = NativePath(Path);
-  if (!Native) return {false, false, varnesk::app::ErrorInvalidName};
+  if (!Native) return {false, false, IoCode::InvalidName};
   struct stat St {};
-  if (::stat(Native->c_str(), &St) != 0) return {false, false, varnesk::app::WindowsErrorFromErrno(errno)};
+  if (::stat(Native->c_str(), &St) != 0) {
+    return {false, false, static_cast<std::uint32_t>(WindowsErrorFromErrno(errno, TErrnoUse::Folder))};
+  }
   return {true, S_ISDIR(St.st_mode), 0};
 }
 
 void TSystemFolderAccess::CreateFolder(std::u16string_view Path) {
   if (const auto Native = NativePath(Path)) ::mkdir(Native->c_str(), 0777);
 }
-
-namespace varnesk::app {
-
-std::uint32_t WindowsErrorFromErrno(int Errno) {
-  switch (Errno) {
-    case ENOENT:
-      return ErrorFileNotFound;
-    case ENOTDIR:
-      return ErrorPathNotFound;
-#ifdef ENOMEDIUM
-    case ENOMEDIUM:
-#endif
-    case ENODEV:
-    case ENXIO:
-      return ErrorNotReady;
-    case EHOSTDOWN:
-    case EHOSTUNREACH:
-    case ENETUNREACH:
-      return ErrorBadNetPath;
-    case ENAMETOOLONG:
-    case EINVAL:
-    case EILSEQ:
-      return ErrorInvalidName;
-    case EACCES:
-    case EPERM:
-      return ErrorAccessDenied;
-    case ENOMEM:
-      return ErrorNotEnoughMemory;
-    case EIO:
-      return ErrorIoDevice;
-    case ELOOP:
-      return ErrorCantResolveFilename;
-    default:
-      return ErrorGenFailure;
-  }
-}
-
-}  // namespace varnesk::app
 
 #endif

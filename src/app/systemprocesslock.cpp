@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 #include "app/appname.h"
-#include "app/utf8.h"
+#include "text/utf8.h"
 #endif
 
 namespace {
@@ -38,7 +38,7 @@ int ToFd(TLockHandle Handle) {
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(Handle) - 1);
 }
 
-std::u16string Text(std::string_view Utf8) { return varnesk::app::Utf8ToUtf16(Utf8); }
+std::u16string Text(std::string_view Utf8) { return Utf8ToUtf16(Utf8); }
 
 std::u16string SystemError(std::u16string_view What, int Error) {
   return std::u16string(What) + u": " + Text(std::strerror(Error));
@@ -119,12 +119,12 @@ std::string TSystemProcessLock::DefaultFolder() {
   const char* State = std::getenv("XDG_STATE_HOME");
   std::string Folder = State != nullptr && State[0] == '/' ? State : HomeFolder() + "/.local/state";
   if (Folder.back() != '/') Folder.push_back('/');
-  return Folder + *varnesk::app::Utf16ToUtf8(AppName);
+  return Folder + *Utf16ToUtf8(AppName);
 }
 
 std::optional<std::string> TSystemProcessLock::LockPath(std::u16string_view Name) const {
   if (Name.empty() || Name.find_first_of(u"/\0", 0, 2) != std::u16string_view::npos) return std::nullopt;
-  auto Utf8 = varnesk::app::Utf16ToUtf8(Name);
+  auto Utf8 = Utf16ToUtf8(Name);
   if (!Utf8) return std::nullopt;
   std::string Path = FFolder;
   if (Path.empty() || Path.back() != '/') Path.push_back('/');

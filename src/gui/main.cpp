@@ -1,25 +1,25 @@
-// Varnesk's entry: the single-instance guard, then the main window and the
-// settings window, always in that order, then the message loop.
+// Varnesk's entry: the single-instance guard, then the two windows in the
+// order of startup.h, then the message loop.
 
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
-#include "app/utf8.h"
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/profileidentity.h"
+#include "gui/startup.h"
 #include "gui/startuplogging.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
 #include "gui/threadsupport.h"
+#include "text/utf8.h"
 
 #include <QApplication>
 #include <QWebEngineProfile>
 
 #include <chrono>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
       return 0;
     case TInstanceGuard::LockUnusable:
       // Not a running copy: say why every start fails instead of beeping.
-      errordisplay::Show(std::runtime_error(varnesk::app::Utf16ToUtf8(lockError).value_or("")));
+      errordisplay::Show(std::runtime_error(Utf16ToUtf8(lockError).value_or("")));
       return 1;
   }
 
@@ -54,15 +54,9 @@ int main(int argc, char* argv[]) {
   profileidentity::Apply(*profile);
 
   TApplicationState state;
-  auto form3 = std::make_unique<TForm3>(state, profile);
-  auto form1 = std::make_unique<TForm1>(state, *form3);
-  form3->SetSettingsWindow(form1.get());
-  form3->show();
+  startup::TWindows windows = startup::OpenWindows(state, profile);
+  windows.Form3->show();
   QApplication::exec();
-
-  // The main window goes first: its workers may still call into it while
-  // they finish.
-  form3.reset();
-  form1.reset();
+  startup::CloseWindows(windows);
   return 0;
 }

@@ -7,9 +7,9 @@
 #include "gui/presetbutton.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tedit.h"
-#include "gui/tform3.h"
 #include "gui/titlebar.h"
 #include "gui/tlinklabel.h"
+#include "settings/numbertext.h"
 #include "settings/settingsfile.h"
 #include "settings/settingswindow.h"
 
@@ -29,6 +29,10 @@ namespace {
 
 const QString kHelpPage = QStringLiteral("https://orvandel.example/varnesk/help/");
 const QString kCopyright = QStringLiteral("Copyright \u00A9 2026 Orvandel. All rights reserved.");
+
+QString QText(std::u16string_view Text) {
+  return QString::fromUtf16(Text.data(), static_cast<qsizetype>(Text.size()));
+}
 
 QLabel* MakeLabel(const QString& Text, QWidget* Parent, int Left, int Top) {
   auto* label = new QLabel(Text, Parent);
@@ -64,10 +68,10 @@ QCheckBox* MakeBox(const QString& Text, QWidget* Parent, int Left, int Top, int 
 
 }  // namespace
 
-TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
+TForm1::TForm1(TApplicationState& State, const TPerSlot<TBrowserPane*>& StartPanes)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       FState(State),
-      FMainWindow(MainWindow) {
+      FStartPanes(StartPanes) {
   setWindowTitle(QStringLiteral("Settings"));
   setFont(look::Tahoma11());
   look::SetBackground(this, palette().color(QPalette::Button));
@@ -75,9 +79,9 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   // Closing the main window ends the program even while this one is shown.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  Edit1 = MakeEdit(this, 50, 56, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand1)));
-  Edit3 = MakeEdit(this, 50, 163, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand3)));
-  Edit2 = MakeEdit(this, 50, 110, 500, QString::fromStdU16String(std::u16string(DefaultSearchCommand2)));
+  Edit1 = MakeEdit(this, 50, 56, 500, QText(DefaultSearchCommand[0]));
+  Edit3 = MakeEdit(this, 50, 163, 500, QText(DefaultSearchCommand[2]));
+  Edit2 = MakeEdit(this, 50, 110, 500, QText(DefaultSearchCommand[1]));
   // A search command may be of any length; the default limit would cut it.
   for (TEdit* command : {Edit1, Edit2, Edit3}) command->setMaxLength(std::numeric_limits<int>::max());
   Label1 = MakeLabel(QStringLiteral("Search commands"), this, 50, 24);
@@ -88,9 +92,9 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   Button1->setDefault(false);
   CheckBox1 = MakeBox(QStringLiteral(" Delete words on Search complete"), this, 626, 252, 263);
   CheckBox2 = MakeBox(QStringLiteral(" Auto-scroll to the right"), this, 626, 26, 222);
-  Edit4 = MakeDistance(this, 56, QStringLiteral("150"));
-  Edit5 = MakeDistance(this, 110, QStringLiteral("100"));
-  Edit6 = MakeDistance(this, 163, QStringLiteral("120"));
+  Edit4 = MakeDistance(this, 56, QText(NumberText(DefaultScrollPixels[0])));
+  Edit5 = MakeDistance(this, 110, QText(NumberText(DefaultScrollPixels[1])));
+  Edit6 = MakeDistance(this, 163, QText(NumberText(DefaultScrollPixels[2])));
   Label2 = MakeLabel(QStringLiteral("Google"), this, 626, 59);
   Label3 = MakeLabel(QStringLiteral("Bing"), this, 626, 113);
   Label4 = MakeLabel(QStringLiteral("Yahoo"), this, 626, 166);
@@ -130,7 +134,6 @@ TForm1::TForm1(TApplicationState& State, TForm3& MainWindow)
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  FormCreate();
 }
 
 TForm1::~TForm1() = default;
@@ -140,7 +143,8 @@ void TForm1::FormCreate() {
     FFile->LoadAndSaveSettings();
     FState.PaneDone.ClearAll();
     const std::u16string exe = QCoreApplication::applicationFilePath().toStdU16String();
-    for (int slot = 1; slot <= 3; ++slot) FMainWindow.Pane(slot).OpenLocalFile(StartPagePath(exe, slot));
+    for (int slot = 1; slot <= SlotCount; ++slot)
+      FStartPanes[SlotIndex(slot)]->OpenLocalFile(StartPagePath(exe, slot));
   });
 }
 
@@ -171,7 +175,7 @@ void TForm1::Button1Click() {
 void TForm1::Label7Click() { QDesktopServices::openUrl(QUrl(kHelpPage)); }
 
 std::u16string TForm1::SearchCommand(int Slot) const {
-  return Text(Slot == 1 ? TSettingsEdit::Edit1 : Slot == 2 ? TSettingsEdit::Edit2 : TSettingsEdit::Edit3);
+  return Text(CommandEdits[SlotIndex(Slot)]);
 }
 
 TEdit* TForm1::Edit(TSettingsEdit Which) const {
@@ -189,7 +193,7 @@ TEdit* TForm1::Edit(TSettingsEdit Which) const {
 std::u16string TForm1::Text(TSettingsEdit Which) const { return Edit(Which)->text().toStdU16String(); }
 
 void TForm1::SetText(TSettingsEdit Which, std::u16string_view Text) {
-  Edit(Which)->setText(QString::fromUtf16(Text.data(), static_cast<qsizetype>(Text.size())));
+  Edit(Which)->setText(QText(Text));
 }
 
 bool TForm1::Checked(TSettingsCheckBox Box) const {

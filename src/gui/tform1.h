@@ -10,6 +10,7 @@
 // its own; destroying it is how it ends.
 #pragma once
 
+#include "panes/browserpane.h"
 #include "settings/settingsview.h"
 
 #include <QWidget>
@@ -23,7 +24,6 @@ class QPushButton;
 class TApplicationState;
 class TCommandWarning;
 class TEdit;
-class TForm3;
 class TLinkLabel;
 class TPresetButton;
 class TSettingsFile;
@@ -31,9 +31,10 @@ class TSettingsFile;
 class TForm1 : public QWidget, public TSettingsView {
   Q_OBJECT
  public:
-  // Creates every control, then runs FormCreate, which loads and rewrites
-  // the settings file and sends MainWindow's panes to the start pages.
-  TForm1(TApplicationState& State, TForm3& MainWindow);
+  // Creates every control and wires it; the start-up (startup.h) runs
+  // FormCreate next, which loads and rewrites the settings file and sends
+  // StartPanes (the main window's, slots 1 to 3) to the start pages.
+  TForm1(TApplicationState& State, const TPerSlot<TBrowserPane*>& StartPanes);
   ~TForm1() override;
 
   // The search command of engine slot 1, 2 or 3, as the box holds it now.
@@ -90,6 +91,6 @@ class TForm1 : public QWidget, public TSettingsView {
   void AddCommandAids();
 
   TApplicationState& FState;
-  TForm3& FMainWindow;
+  TPerSlot<TBrowserPane*> FStartPanes;
   std::unique_ptr<TSettingsFile> FFile;
 };

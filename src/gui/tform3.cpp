@@ -1,5 +1,6 @@
 #include "gui/tform3.h"
 
+#include "app/appname.h"
 #include "app/datafolder.h"
 #include "app/systemfolderaccess.h"
 #include "gui/enginetips.h"
@@ -158,12 +159,11 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
     connect(engine, &QCheckBox::toggled, this, [this] { FOptionBoxes->CheckBox1Click(); });
   }
   FComposer = std::make_unique<TQueryComposer>(FState.Search, *this);
-  FCompletion = std::make_unique<TPageCompletion>(std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3},
-                                                  FState.PaneDone, FState.Settings, *this,
+  FCompletion = std::make_unique<TPageCompletion>(Panes(), FState.PaneDone, FState.Settings, *this,
                                                   [this](int Slot) { return SearchCommand(Slot); });
   FCompletion->BindEvents();
   FDispatcher = std::make_unique<TSearchDispatcher>(
-      std::array<TBrowserPane*, 3>{WebBrowser1, WebBrowser2, WebBrowser3}, FState.PaneDone, *this,
+      Panes(), FState.PaneDone, *this,
       [this](int Slot) { return SearchCommand(Slot); });
   Label7->OnClick = [this] { Label7Click(); };
   Label7->OnMouseEnter = [this] { Label7->SetColour(look::kLinkHover); };
@@ -181,10 +181,14 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
     move(screen->availableGeometry().center() - rect().center());
   }
   Edit4->setFocus();
-  FormCreate();
+  FWarmer = new TConnectionWarmer(Profile, this);
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::LoadPreferences() {
   FState.Preferences = TPreferencesFile(FState.DataFolder).Load();
   WirePaneBrowsing();
-  FWarmer = new TConnectionWarmer(Profile, this);
   FWarmUp = std::make_unique<TSearchWarmUp>(
       *this, [this](int Slot) { return SearchCommand(Slot); },
       [this](const std::u16string& Origin) {
@@ -212,8 +216,6 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   }
   SearchHistory = new TSearchHistoryControl(FState, *Edit4, *Edit5, [this] { SavePreferences(); }, this);
 }
-
-TForm3::~TForm3() = default;
 
 void TForm3::WirePaneBrowsing() {
   const std::array<TWebBrowser*, 3> panes{WebBrowser1, WebBrowser2, WebBrowser3};
@@ -254,8 +256,10 @@ std::u16string TForm3::SearchCommand(int Slot) const {
 }
 
 TBrowserPane& TForm3::Pane(int Slot) {
-  return Slot == 1 ? *WebBrowser1 : Slot == 2 ? *WebBrowser2 : *WebBrowser3;
+  return *Panes()[SlotIndex(Slot)];
 }
+
+TPerSlot<TBrowserPane*> TForm3::Panes() const { return {WebBrowser1, WebBrowser2, WebBrowser3}; }
 
 template <class Handler>
 void TForm3::Guarded(Handler&& Run) {
@@ -264,7 +268,7 @@ void TForm3::Guarded(Handler&& Run) {
 
 void TForm3::FormCreate() {
   Guarded([this] {
-    setWindowTitle(QStringLiteral("Varnesk 1.0"));
+    setWindowTitle(QString::fromUtf16(MainWindowCaption.data(), MainWindowCaption.size()));
     TSystemFolderAccess folders;
     FState.DataFolder = ResolveDataFolder(DocumentsFolder, folders);
   });
@@ -372,7 +376,7 @@ void TForm3::ApplicationEvents1Idle() {
     context.MainWindowActive = isActiveWindow();
     const QPoint cursor = FCursor->Position();
     context.Cursor = TScreenPoint{cursor.x(), cursor.y()};
-    context.Panes = {WebBrowser1, WebBrowser2, WebBrowser3};
+    context.Panes = Panes();
     bool done = false;
     ::ApplicationEvents1Idle(context, done);
   });

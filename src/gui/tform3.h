@@ -39,8 +39,8 @@ class TWebBrowser;
 class TForm3 : public QWidget, public TMainWindowView {
   Q_OBJECT
  public:
-  // Creates every control, then runs FormCreate. Profile null: the default
-  // browser profile.
+  // Creates every control and wires it; the start-up (startup.h) runs
+  // FormCreate next. Profile null: the default browser profile.
   TForm3(TApplicationState& State, QWebEngineProfile* Profile);
   ~TForm3() override;
 
@@ -49,6 +49,13 @@ class TForm3 : public QWidget, public TMainWindowView {
   void SetSettingsWindow(TForm1* Settings);
 
   TBrowserPane& Pane(int Slot);
+  // WebBrowser1 to WebBrowser3, the panes of slots 1 to 3.
+  TPerSlot<TBrowserPane*> Panes() const;
+
+  // Reads the program's own preferences from the data folder FormCreate
+  // resolved, and wires the features they set up: the warm-up, each pane's
+  // zoom, shared-result marks, scrolling together and the search history.
+  void LoadPreferences();
 
   // Writes the program's own preferences (TApplicationState::Preferences)
   // to their file; a failure is reported on the console only, since it

@@ -1,13 +1,10 @@
 #include "history/historyfile.h"
 
-#include "app/utf8.h"
+#include "text/utf8.h"
 
 #include <utility>
 
 namespace {
-
-using varnesk::app::Utf16ToUtf8;
-using varnesk::app::Utf8ToUtf16;
 
 void AppendEscaped(std::string& Out, std::string_view Text) {
   for (const char C : Text) {

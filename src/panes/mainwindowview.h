@@ -14,6 +14,8 @@
 // must behave the same way.
 #pragma once
 
+#include "settings/engineslots.h"
+
 #include <string>
 
 // The main window's five check boxes: the two query options and the three
@@ -25,6 +27,9 @@ enum class TMainCheckBox {
   CheckBox4,  // " Bing", engine slot 2
   CheckBox5,  // " Yahoo", engine slot 3
 };
+
+inline constexpr TPerSlot<TMainCheckBox> EngineCheckBoxes{TMainCheckBox::CheckBox3, TMainCheckBox::CheckBox4,
+                                                          TMainCheckBox::CheckBox5};
 
 class TMainWindowView {
  public:
@@ -48,10 +53,6 @@ class TMainWindowView {
   // Whether the main window is the active window.
   virtual bool MainWindowActive() const = 0;
 
-  // The enable box of engine slot 1, 2 or 3 (any other slot answers slot 3).
-  static constexpr TMainCheckBox EngineCheckBox(int Slot) {
-    return Slot == 1 ? TMainCheckBox::CheckBox3
-         : Slot == 2 ? TMainCheckBox::CheckBox4
-                     : TMainCheckBox::CheckBox5;
-  }
+  // The enable box of engine slot 1, 2 or 3 (see SlotIndex for any other).
+  static constexpr TMainCheckBox EngineCheckBox(int Slot) { return EngineCheckBoxes[SlotIndex(Slot)]; }
 };

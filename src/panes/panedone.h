@@ -8,20 +8,23 @@
 // locked.
 #pragma once
 
+#include "settings/engineslots.h"
+
 struct TPaneDoneFlags {
-  bool PaneDone1 = false;
-  bool PaneDone2 = false;
-  bool PaneDone3 = false;
+  // PaneDone1 to PaneDone3.
+  TPerSlot<bool> PaneDoneBySlot{};
   // The input lines are still to be emptied for the latest search (or the
   // start pages): set by ClearAll, cleared by the first all-done test that
   // passes after it, so later completions leave the lines alone.
   bool LinesPending = true;
 
-  // The flag of engine slot 1, 2 or 3 (any other slot answers slot 3, as
-  // TSettings::ScrollPixels does).
-  bool& PaneDone(int Slot);
-  bool PaneDone(int Slot) const;
+  // The flag of engine slot 1, 2 or 3 (see SlotIndex for any other).
+  bool& PaneDone(int Slot) { return PaneDoneBySlot[SlotIndex(Slot)]; }
+  bool PaneDone(int Slot) const { return PaneDoneBySlot[SlotIndex(Slot)]; }
 
   // Sets all three flags false and LinesPending true.
-  void ClearAll();
+  void ClearAll() {
+    PaneDoneBySlot.fill(false);
+    LinesPending = true;
+  }
 };

@@ -5,12 +5,12 @@
 #include "threads/workerexecutethread.h"
 #include "threads/workerthread.h"
 
-TSearchDispatcher::TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags,
+TSearchDispatcher::TSearchDispatcher(const TPerSlot<TBrowserPane*>& Panes, TPaneDoneFlags& Flags,
                                      const TMainWindowView& View, TCommandSource Commands)
     : FFlags(Flags), FView(View), FCommands(std::move(Commands)) {
-  for (int slot = 1; slot <= 3; ++slot) {
-    TSlot& entry = FSlots[slot - 1];
-    entry.Pane = Panes[slot - 1];
+  for (int slot = 1; slot <= SlotCount; ++slot) {
+    TSlot& entry = FSlots[SlotIndex(slot)];
+    entry.Pane = Panes[SlotIndex(slot)];
     entry.Worker = new TWorkerThread(&FOwner);
     entry.Worker->SetPriority(tpHighest);
     entry.Worker->SetUpdateEnabled(false);
@@ -26,17 +26,17 @@ TSearchDispatcher::~TSearchDispatcher() {
   FOwner.DestroyComponents();
 }
 
-TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[Slot == 1 ? 0 : Slot == 2 ? 1 : 2].Worker; }
+TWorkerThread& TSearchDispatcher::WorkerThread(int Slot) { return *FSlots[SlotIndex(Slot)].Worker; }
 
 void TSearchDispatcher::Dispatch(const std::u16string& Query) {
   FFlags.ClearAll();
-  for (int slot = 1; slot <= 3; ++slot) {
+  for (int slot = 1; slot <= SlotCount; ++slot) {
     if (FView.Checked(TMainWindowView::EngineCheckBox(slot))) StartSlot(slot, Query);
   }
 }
 
 void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
-  TSlot& entry = FSlots[Slot - 1];
+  TSlot& entry = FSlots[SlotIndex(Slot)];
   // A busy slot ignores the search; its running request must stay intact.
   if (entry.Worker->Runing()) return;
   entry.Request = std::make_unique<TSearchRequest>(TSearchRequest{FCommands(Slot), Query});
@@ -46,7 +46,7 @@ void TSearchDispatcher::StartSlot(int Slot, const std::u16string& Query) {
 void TSearchDispatcher::WorkerExecute(int Slot, TWorkerExecuteThread* Thread, void* Data) {
   const auto* request = static_cast<const TSearchRequest*>(Data);
   const std::u16string url = SearchUrl(request->Command, request->Query);
-  TBrowserPane* pane = FSlots[Slot - 1].Pane;
+  TBrowserPane* pane = FSlots[SlotIndex(Slot)].Pane;
   if (!pane) return;
   // Runs still going when the dispatcher is destroyed no longer navigate.
   Thread->Synchronize(TNotifyEvent([this, pane, &url](TObject*) {

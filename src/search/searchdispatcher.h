@@ -21,9 +21,9 @@
 #include "panes/browserpane.h"
 #include "panes/mainwindowview.h"
 #include "panes/panedone.h"
+#include "settings/engineslots.h"
 #include "threads/component.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,7 +43,7 @@ class TSearchDispatcher {
   using TCommandSource = std::function<std::u16string(int Slot)>;
 
   // Panes[0..2] serve slots 1..3.
-  TSearchDispatcher(const std::array<TBrowserPane*, 3>& Panes, TPaneDoneFlags& Flags, const TMainWindowView& View,
+  TSearchDispatcher(const TPerSlot<TBrowserPane*>& Panes, TPaneDoneFlags& Flags, const TMainWindowView& View,
                     TCommandSource Commands);
   ~TSearchDispatcher();
 
@@ -67,7 +67,7 @@ class TSearchDispatcher {
 
   // Owns the workers; declared before the slots that point at them.
   TComponent FOwner{nullptr};
-  std::array<TSlot, 3> FSlots;
+  TPerSlot<TSlot> FSlots;
   TPaneDoneFlags& FFlags;
   const TMainWindowView& FView;
   TCommandSource FCommands;

@@ -1,6 +1,7 @@
 #include "search/searchwarmup.h"
 
 #include "search/searchurl.h"
+#include "settings/engineslots.h"
 
 #include <utility>
 
@@ -11,7 +12,7 @@ TSearchWarmUp::TSearchWarmUp(const TMainWindowView& View, TCommandSource Command
 void TSearchWarmUp::WordsEdited() {
   if (!FEnabled || !FArmed || !FPreconnect) return;
   FArmed = false;
-  for (int Slot = 1; Slot <= 3; ++Slot) {
+  for (int Slot = 1; Slot <= SlotCount; ++Slot) {
     if (!FView.Checked(TMainWindowView::EngineCheckBox(Slot))) continue;
     if (const auto Origin = SearchOrigin(FCommands(Slot))) FPreconnect(*Origin);
   }

@@ -8,6 +8,8 @@
 #else
 #include <iconv.h>
 
+#include "text/utf8.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -108,9 +110,6 @@ class TConverter {
   iconv_t FHandle;
 };
 
-bool IsHigh(char16_t C) { return C >= 0xD800 && C <= 0xDBFF; }
-bool IsLow(char16_t C) { return C >= 0xDC00 && C <= 0xDFFF; }
-
 }  // namespace
 
 TCodePageEncoding::TCodePageEncoding(std::string Charset) : FCharset(std::move(Charset)) {
@@ -133,7 +132,7 @@ std::string TCodePageEncoding::Encode(std::u16string_view Text) const {
       char16_t Second = 0;
       std::memcpy(&First, In.data(), sizeof First);
       std::memcpy(&Second, In.data() + sizeof First, sizeof Second);
-      if (IsHigh(First) && IsLow(Second)) Skip = 2 * sizeof(char16_t);
+      if (IsHighSurrogate(First) && IsLowSurrogate(Second)) Skip = 2 * sizeof(char16_t);
     }
     Converter.Reset(Out);
     Out += '?';
@@ -150,8 +149,7 @@ std::u16string TCodePageEncoding::Decode(std::string_view Bytes) const {
   while (!In.empty()) {
     const int Error = Converter.Convert(In, Units);
     if (Error == 0) break;
-    const char16_t Replacement = 0xFFFD;
-    Units.append(reinterpret_cast<const char*>(&Replacement), sizeof Replacement);
+    Units.append(reinterpret_cast<const char*>(&ReplacementChar), sizeof ReplacementChar);
     // An invalid byte is skipped; a sequence cut off at the end ends the text.
     In = Error == EINVAL ? std::string_view() : In.substr(1);
   }

@@ -2,8 +2,8 @@
 // an interface so that tests can inject failures.
 //
 // Every operation that can fail returns 0 on success or a Windows system
-// error code (IoCode in inouterror.h; the POSIX layer maps errno, see
-// errnomap.h). Names are full or relative paths in UTF-16. An open file
+// error code (IoCode in syserror/syserror.h; the POSIX layer maps errno
+// there). Names are full or relative paths in UTF-16. An open file
 // belongs to its unique_ptr: destroying it closes the file if Close() was not
 // called, ignoring errors. A layer is used from the UI thread only and must
 // outlive the files it opened.

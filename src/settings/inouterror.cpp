@@ -1,7 +1,7 @@
 #include "settings/inouterror.h"
 
 #include "settings/numbertext.h"
-#include "settings/textencoding.h"
+#include "text/utf8.h"
 
 std::u16string InOutErrorMessage(int Code, std::u16string_view FileName) {
   switch (Code) {
@@ -19,6 +19,6 @@ std::u16string InOutErrorMessage(int Code, std::u16string_view FileName) {
 }
 
 EInOutError::EInOutError(int Code, std::u16string_view FileName)
-    : ErrorCode(Code), FMessage(InOutErrorMessage(Code, FileName)), FWhat(Utf8Encoding().Encode(FMessage)) {}
+    : ErrorCode(Code), FMessage(InOutErrorMessage(Code, FileName)), FWhat(EncodeUtf8(FMessage)) {}
 
 const char* EInOutError::what() const noexcept { return FWhat.c_str(); }

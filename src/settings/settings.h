@@ -9,32 +9,17 @@
 // boxes are their only store (see TSettingsView).
 #pragma once
 
+#include "settings/engineslots.h"
+
 #include <cstdint>
-#include <string_view>
-
-// Default search commands of engine slots 1 (Google), 2 (Bing), 3 (Yahoo);
-// also the design texts of the settings window's command boxes.
-inline constexpr std::u16string_view DefaultSearchCommand1 = u"https://www.google.com/search?q=";
-inline constexpr std::u16string_view DefaultSearchCommand2 = u"https://www.bing.com/search?q=";
-inline constexpr std::u16string_view DefaultSearchCommand3 = u"https://search.yahoo.com/search?p=";
-
-// Default scroll distances in pixels of panes 1 to 3.
-inline constexpr std::int32_t DefaultScrollPixels1 = 150;
-inline constexpr std::int32_t DefaultScrollPixels2 = 100;
-inline constexpr std::int32_t DefaultScrollPixels3 = 120;
 
 struct TSettings {
   bool DeleteWordsOnComplete = false;
   bool AutoScrollRight = false;
-  std::int32_t ScrollPixels1 = 0;
-  std::int32_t ScrollPixels2 = 0;
-  std::int32_t ScrollPixels3 = 0;
+  // ScrollPixels1 to ScrollPixels3.
+  TPerSlot<std::int32_t> ScrollPixelsBySlot{};
 
   // The scroll distance of engine slot 1, 2 or 3.
-  std::int32_t& ScrollPixels(int Slot) {
-    return Slot == 1 ? ScrollPixels1 : Slot == 2 ? ScrollPixels2 : ScrollPixels3;
-  }
-  std::int32_t ScrollPixels(int Slot) const {
-    return Slot == 1 ? ScrollPixels1 : Slot == 2 ? ScrollPixels2 : ScrollPixels3;
-  }
+  std::int32_t& ScrollPixels(int Slot) { return ScrollPixelsBySlot[SlotIndex(Slot)]; }
+  std::int32_t ScrollPixels(int Slot) const { return ScrollPixelsBySlot[SlotIndex(Slot)]; }
 };

@@ -3,6 +3,7 @@
 #include "settings/inouterror.h"
 #include "settings/numbertext.h"
 #include "settings/settingslines.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <memory>
@@ -10,14 +11,12 @@
 
 namespace {
 
-constexpr TSettingsEdit DistanceEdits[] = {TSettingsEdit::Edit4, TSettingsEdit::Edit5, TSettingsEdit::Edit6};
-
 // The name's length as the platform counts it.
 std::size_t PlatformLength(const std::u16string& Name) {
 #ifdef _WIN32
   return Name.size();
 #else
-  return Utf8Encoding().Encode(Name).size();
+  return EncodeUtf8(Name).size();
 #endif
 }
 
@@ -36,28 +35,22 @@ TSettingsFile::TSettingsFile(TSettingsView& View, TSettings& Settings, std::u16s
 std::u16string TSettingsFile::FileName() const { return FDataFolder + std::u16string(SettingsFileName); }
 
 void TSettingsFile::PutDefaults() {
-  FView.SetText(TSettingsEdit::Edit1, DefaultSearchCommand1);
-  FView.SetText(TSettingsEdit::Edit2, DefaultSearchCommand2);
-  FView.SetText(TSettingsEdit::Edit3, DefaultSearchCommand3);
+  for (std::size_t I = 0; I < CommandEdits.size(); ++I) FView.SetText(CommandEdits[I], DefaultSearchCommand[I]);
   FSettings.DeleteWordsOnComplete = true;
   FSettings.AutoScrollRight = true;
-  FSettings.ScrollPixels1 = DefaultScrollPixels1;
-  FSettings.ScrollPixels2 = DefaultScrollPixels2;
-  FSettings.ScrollPixels3 = DefaultScrollPixels3;
+  FSettings.ScrollPixelsBySlot = DefaultScrollPixels;
 }
 
 void TSettingsFile::ApplyBytes(std::string_view Bytes) {
   const auto Lines = SplitSettingsLines(Bytes);
-  FView.SetText(TSettingsEdit::Edit1, FEncoding.Decode(Lines[0]));
-  FView.SetText(TSettingsEdit::Edit2, FEncoding.Decode(Lines[1]));
-  FView.SetText(TSettingsEdit::Edit3, FEncoding.Decode(Lines[2]));
+  for (std::size_t I = 0; I < CommandEdits.size(); ++I) FView.SetText(CommandEdits[I], FEncoding.Decode(Lines[I]));
   FSettings.DeleteWordsOnComplete = FEncoding.Decode(Lines[3]) == u"yes";
   FView.SetChecked(TSettingsCheckBox::CheckBox1, FSettings.DeleteWordsOnComplete);
   FSettings.AutoScrollRight = FEncoding.Decode(Lines[4]) == u"yes";
   FView.SetChecked(TSettingsCheckBox::CheckBox2, FSettings.AutoScrollRight);
-  for (int Slot = 1; Slot <= 3; ++Slot) {
-    if (const auto Value = ParseNumber(FEncoding.Decode(Lines[4 + Slot]))) FSettings.ScrollPixels(Slot) = *Value;
-    FView.SetText(DistanceEdits[Slot - 1], NumberText(FSettings.ScrollPixels(Slot)));
+  for (std::size_t I = 0; I < DistanceEdits.size(); ++I) {
+    if (const auto Value = ParseNumber(FEncoding.Decode(Lines[5 + I]))) FSettings.ScrollPixelsBySlot[I] = *Value;
+    FView.SetText(DistanceEdits[I], NumberText(FSettings.ScrollPixelsBySlot[I]));
   }
 }
 
@@ -109,9 +102,7 @@ std::string TSettingsFile::FileBytes() const {
     Out += Bytes;
     Out += "\r\n";
   };
-  Line(FView.Text(TSettingsEdit::Edit1));
-  Line(FView.Text(TSettingsEdit::Edit2));
-  Line(FView.Text(TSettingsEdit::Edit3));
+  for (const TSettingsEdit Edit : CommandEdits) Line(FView.Text(Edit));
   Line(FSettings.DeleteWordsOnComplete ? u"yes" : u"no");
   Line(FSettings.AutoScrollRight ? u"yes" : u"no");
   for (const TSettingsEdit Edit : DistanceEdits) Line(FView.Text(Edit));
@@ -127,9 +118,10 @@ void TSettingsFile::WriteReplacing(const std::u16string& Name, std::string_view 
 }
 
 void TSettingsFile::TakeOverDistances() {
-  for (int Slot = 1; Slot <= 3; ++Slot)
-    if (const auto Value = ParseNumber(FView.Text(DistanceEdits[Slot - 1]))) FSettings.ScrollPixels(Slot) = *Value;
-  for (int Slot = 1; Slot <= 3; ++Slot) FView.SetText(DistanceEdits[Slot - 1], NumberText(FSettings.ScrollPixels(Slot)));
+  for (std::size_t I = 0; I < DistanceEdits.size(); ++I)
+    if (const auto Value = ParseNumber(FView.Text(DistanceEdits[I]))) FSettings.ScrollPixelsBySlot[I] = *Value;
+  for (std::size_t I = 0; I < DistanceEdits.size(); ++I)
+    FView.SetText(DistanceEdits[I], NumberText(FSettings.ScrollPixelsBySlot[I]));
 }
 
 void TSettingsFile::SaveSettings() {

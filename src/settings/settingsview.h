@@ -10,11 +10,18 @@
 // "delete words on Search complete", CheckBox2 "auto-scroll to the right".
 #pragma once
 
+#include "settings/engineslots.h"
+
 #include <string>
 #include <string_view>
 
 enum class TSettingsEdit { Edit1 = 1, Edit2, Edit3, Edit4, Edit5, Edit6 };
 enum class TSettingsCheckBox { CheckBox1 = 1, CheckBox2 };
+
+// The command box and the distance box of each engine slot.
+inline constexpr TPerSlot<TSettingsEdit> CommandEdits{TSettingsEdit::Edit1, TSettingsEdit::Edit2, TSettingsEdit::Edit3};
+inline constexpr TPerSlot<TSettingsEdit> DistanceEdits{TSettingsEdit::Edit4, TSettingsEdit::Edit5,
+                                                       TSettingsEdit::Edit6};
 
 class TSettingsView {
  public:

@@ -4,11 +4,10 @@
 
 void Button1Click(TSettingsFile& File) {
   TSettingsView& View = File.View();
-  constexpr TSettingsEdit Edits[] = {TSettingsEdit::Edit4, TSettingsEdit::Edit5, TSettingsEdit::Edit6};
-  for (int Slot = 1; Slot <= 3; ++Slot) {
-    if (!View.Text(Edits[Slot - 1]).empty()) continue;
-    View.SetText(Edits[Slot - 1], u"0");
-    File.Settings().ScrollPixels(Slot) = 0;
+  for (std::size_t I = 0; I < DistanceEdits.size(); ++I) {
+    if (!View.Text(DistanceEdits[I]).empty()) continue;
+    View.SetText(DistanceEdits[I], u"0");
+    File.Settings().ScrollPixelsBySlot[I] = 0;
   }
   View.Hide();
   File.SaveSettings();

@@ -1,13 +1,13 @@
 #include "settings/singlebyteencoding.h"
 
+#include "text/utf8.h"
+
 std::string TSingleByteEncoding::Encode(std::u16string_view Text) const {
   std::string Out;
   Out.reserve(Text.size());
   for (std::size_t I = 0; I < Text.size(); ++I) {
     const char16_t C = Text[I];
-    const bool PairStart = C >= 0xD800 && C <= 0xDBFF && I + 1 < Text.size() && Text[I + 1] >= 0xDC00 &&
-                           Text[I + 1] <= 0xDFFF;
-    if (PairStart) ++I;  // one character, one replacement
+    if (PairAt(Text, I)) ++I;  // one character, one replacement
     Out += C <= FTop ? static_cast<char>(C) : '?';
   }
   return Out;
@@ -18,7 +18,7 @@ std::u16string TSingleByteEncoding::Decode(std::string_view Bytes) const {
   Out.reserve(Bytes.size());
   for (const char B : Bytes) {
     const auto C = static_cast<char16_t>(static_cast<unsigned char>(B));
-    Out += C <= FTop ? C : char16_t{0xFFFD};
+    Out += C <= FTop ? C : ReplacementChar;
   }
   return Out;
 }

@@ -13,8 +13,7 @@
 
 #include <cerrno>
 
-#include "settings/errnomap.h"
-#include "settings/textencoding.h"
+#include "text/utf8.h"
 #endif
 
 #ifdef _WIN32
@@ -106,7 +105,7 @@ void TSystemFileLayer::Remove(const std::u16string& Name) { DeleteFileW(Wide(Nam
 
 namespace {
 
-std::string Native(const std::u16string& Name) { return Utf8Encoding().Encode(Name); }
+std::string Native(const std::u16string& Name) { return EncodeUtf8(Name); }
 
 // The folder part of Path ("." for a bare name).
 std::string FolderOf(const std::string& Path) {
@@ -123,7 +122,7 @@ bool FolderMissing(const std::string& Path) {
 // The code for the errno a call on Path just left.
 int Failure(const std::string& Path) {
   const int Error = errno;
-  return ErrorCodeFromErrno(Error, Error == ENOENT && FolderMissing(Path));
+  return Error == ENOENT && FolderMissing(Path) ? IoCode::PathNotFound : WindowsErrorFromErrno(Error, TErrnoUse::File);
 }
 
 class TPosixFile final : public TOpenFile {
@@ -143,7 +142,7 @@ class TPosixFile final : public TOpenFile {
         Got = static_cast<std::size_t>(Done);
         return 0;
       }
-      if (errno != EINTR) return ErrorCodeFromErrno(errno, false);
+      if (errno != EINTR) return WindowsErrorFromErrno(errno, TErrnoUse::File);
     }
   }
 
@@ -152,7 +151,7 @@ class TPosixFile final : public TOpenFile {
       const ssize_t Done = write(FDescriptor, Bytes.data(), Bytes.size());
       if (Done < 0) {
         if (errno == EINTR) continue;
-        return ErrorCodeFromErrno(errno, false);
+        return WindowsErrorFromErrno(errno, TErrnoUse::File);
       }
       Bytes.remove_prefix(static_cast<std::size_t>(Done));
     }
@@ -165,7 +164,7 @@ class TPosixFile final : public TOpenFile {
       // A file that cannot be synced (a pipe, some special file systems)
       // has nothing more to push.
       if (errno == EINVAL || errno == EROFS) return 0;
-      return ErrorCodeFromErrno(errno, false);
+      return WindowsErrorFromErrno(errno, TErrnoUse::File);
     }
     return 0;
   }
@@ -175,7 +174,7 @@ class TPosixFile final : public TOpenFile {
     FDescriptor = -1;
     // On EINTR the descriptor is gone all the same; what was written is in
     // the kernel already (Flush synced it).
-    if (close(Descriptor) != 0 && errno != EINTR) return ErrorCodeFromErrno(errno, false);
+    if (close(Descriptor) != 0 && errno != EINTR) return WindowsErrorFromErrno(errno, TErrnoUse::File);
     return 0;
   }
 

@@ -2,7 +2,7 @@
 //
 // POSIX: open/read/write/fsync/rename/close on the name converted to UTF-8
 // (an unpaired surrogate becomes U+FFFD); errno is mapped by
-// ErrorCodeFromErrno, where ENOENT counts as "path not found" when the
+// WindowsErrorFromErrno (file use), where ENOENT counts as "path not found" when the
 // file's folder is missing. Replace keeps the permission bits of the file it
 // replaces (and, when running as root, its owner and group) and syncs the
 // folder afterwards (best effort). A symbolic link in the replaced file's

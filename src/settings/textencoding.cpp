@@ -2,7 +2,7 @@
 
 #include "settings/codepageencoding.h"
 #include "settings/singlebyteencoding.h"
-#include "uri/byteencoding.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,19 +15,14 @@
 
 namespace {
 
-// UTF-8 through the program's one shared converter: an unpaired surrogate
-// becomes U+FFFD, each ill-formed byte subpart one U+FFFD.
+// UTF-8 through the program's one converter (text/utf8.h).
 class TUtf8TextEncoding final : public TTextEncoding {
  public:
   std::string Encode(std::u16string_view Text) const override {
-    std::string Bytes;
-    TByteEncoding::UTF8().Encode(Text, Bytes);
-    return Bytes;
+    return EncodeUtf8(Text);
   }
   std::u16string Decode(std::string_view Bytes) const override {
-    std::u16string Text;
-    TByteEncoding::UTF8().Decode(Bytes, Text);
-    return Text;
+    return Utf8ToUtf16(Bytes);
   }
 };
 
@@ -80,11 +75,6 @@ std::unique_ptr<TTextEncoding> MakeSystemEncoding() {
 }
 
 }  // namespace
-
-const TTextEncoding& Utf8Encoding() {
-  static const TUtf8TextEncoding Encoding;
-  return Encoding;
-}
 
 const TTextEncoding& SystemEncoding() {
   static const std::unique_ptr<TTextEncoding> Encoding = MakeSystemEncoding();

@@ -32,10 +32,6 @@ class TTextEncoding {
 // The encoding of the settings file on this system; lives until exit.
 const TTextEncoding& SystemEncoding();
 
-// UTF-8, whatever the system uses (file names and error texts on POSIX);
-// lives until exit.
-const TTextEncoding& Utf8Encoding();
-
 // An encoding by character-set name. "UTF-8", "US-ASCII" / "ANSI_X3.4-1968"
 // and "ISO-8859-1" (in their common spellings) are built in; on POSIX any
 // other name iconv knows works, on Windows "CP<number>" names a code page.

@@ -56,17 +56,11 @@ std::string SystemMessage(DWORD Code) {
 // THREAD_PRIORITY_IDLE .. THREAD_PRIORITY_TIME_CRITICAL.
 constexpr int WindowsPriority[] = {-15, -2, -1, 0, 1, 2, 15};
 #elif defined(__linux__)
+// How far each level lowers the starting nice value; idle goes to 19.
+constexpr int NiceStep[] = {19, 8, 4, 0, 0, 0, 0};
+
 int NiceFor(TThreadPriority Priority, int BaseNice) {
-  switch (Priority) {
-    case tpIdle:
-      return 19;
-    case tpLowest:
-      return std::min(BaseNice + 8, 19);
-    case tpLower:
-      return std::min(BaseNice + 4, 19);
-    default:
-      return BaseNice;
-  }
+  return Priority == tpIdle ? 19 : std::min(BaseNice + NiceStep[Priority], 19);
 }
 #endif
 

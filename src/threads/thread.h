@@ -1,43 +1,26 @@
 // TThread: a system thread object whose Execute runs on a thread of its own.
 //
-// Life of a thread object:
-// - The constructor creates the system thread, suspended: it waits before
-//   Execute until the first Resume. If the system cannot create it, the
-//   constructor raises EThread "Thread creation error: <system message>".
-// - Terminate only sets the Terminated flag; Execute polls it. A thread
-//   terminated before it first runs skips Execute.
-// - An exception escaping Execute is caught and kept (FatalException).
-// - After Execute the end handling runs: a set OnTerminate is called on the
-//   main thread through Synchronize while this thread waits (an exception from
-//   it is kept as FatalException when none is kept yet). The thread is then
-//   Finished.
-// - With FreeOnTerminate set (before Resume) the object deletes itself after
-//   its end handling; nobody else may delete it or call WaitFor then.
-//   Otherwise its owner calls WaitFor and deletes it. Deleting a thread that
-//   never started is safe at any time: it leaves without running Execute or
-//   its end handling. Deleting one that is still running terminates, resumes
-//   and waits for it, which is only sound while Execute uses nothing of the
-//   derived object that has already been destroyed: a derived class whose
-//   Execute uses its own members terminates and waits in its own destructor.
+// The constructor creates the thread suspended (EThread "Thread creation
+// error: <system message>" when it cannot); the first Resume starts
+// Execute, which polls Terminated. An exception escaping Execute is kept as
+// FatalException. Afterwards OnTerminate, when set, runs on the main thread
+// through Synchronize, and the thread is Finished. With FreeOnTerminate set
+// (before Resume) the object deletes itself then; otherwise its owner calls
+// WaitFor and deletes it. Deleting a thread that never started is always
+// safe; deleting a running one terminates, resumes and waits for it, so a
+// derived class whose Execute uses its own members must wait in its own
+// destructor.
 //
-// Suspension is cooperative. No platform offers a safe way to freeze another
-// thread at an arbitrary point (it could be holding the heap's lock), so
-// Suspend only sets a flag that the thread obeys at its next suspension point:
-// before Execute begins, in Synchronize and in CheckTerminated, when called on
-// the thread itself. There it waits until Resume. Suspend and Resume do not
-// nest: one Resume undoes any number of Suspend calls. Terminate does not
-// resume a suspended thread; the end handling never waits for a resume.
+// Suspension is cooperative (freezing a thread at any point is never safe):
+// Suspend sets a flag obeyed at the thread's next suspension point (before
+// Execute, in Synchronize, in CheckTerminated). Suspend does not nest, and
+// Terminate does not resume.
 //
-// Priority maps TThreadPriority onto the platform. Windows: SetThreadPriority
-// with the relative priorities -15, -2, -1, 0, 1, 2, 15. Linux: the thread's
-// own nice value, relative to the nice value it started with (inherited from
-// its creator, normally the process's): tpIdle 19, tpLowest +8, tpLower +4,
-// tpNormal and every level above it unchanged (an unprivileged process cannot
-// raise priority), capped at 19. An unprivileged thread cannot return to a
-// lower nice value either, so after a lowering a later raise has no effect.
-// Failures are ignored. Other systems: priorities are kept but not applied.
-//
-// The flags and properties may be read and set from any thread.
+// Priority: Windows SetThreadPriority -15, -2, -1, 0, 1, 2, 15; Linux the
+// thread's nice value: tpIdle 19, tpLowest +8, tpLower +4 from its starting
+// value (at most 19), higher levels unchanged, since an unprivileged thread
+// can only lower its priority; elsewhere kept but not applied. Failures are
+// ignored. Flags and properties may be used from any thread.
 #pragma once
 
 #include <atomic>

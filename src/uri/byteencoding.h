@@ -25,5 +25,8 @@ class TByteEncoding {
   // Appends the text of ABytes to AText. Must accept any bytes.
   virtual void Decode(std::string_view ABytes, std::u16string& AText) const = 0;
 
+  // Whether this is UTF-8, which TUri percent-encodes inline instead.
+  virtual bool IsUtf8() const { return false; }
+
   static const TByteEncoding& UTF8();
 };

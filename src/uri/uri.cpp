@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <typeinfo>
 
-#include "uri/utf8encoding.h"
+#include "text/utf8.h"
+#include "uri/byteencoding.h"
 
 namespace {
 
@@ -157,24 +157,25 @@ void AppendPathAndParams(std::u16string& R, const TUriParts& P) {
   if (!P.Params.empty()) R.append(1, u'?').append(P.Params);
 }
 
-// Code units that pass unencoded: one table for paths, one for parameters.
-using TPassTable = std::array<bool, 0x81>;
+// The code units each code unit below U+0081 adds to the UTF-8 percent
+// encoding beyond its own one: 0 when it passes unencoded, 2 for "%XX", 5
+// for "%XX%XX" (U+0080 in a path). One table for paths, one for parameters.
+using TPassTable = std::array<unsigned char, 0x81>;
 
 constexpr TPassTable MakePassTable(bool AParams) {
   TPassTable Table{};
+  for (std::size_t Unit = 0; Unit < Table.size(); ++Unit) Table[Unit] = Unit < 0x80 ? 2 : 5;
   const char16_t Last = AParams ? 0x80 : 0x7F;
-  for (char16_t Unit = 0x21; Unit <= Last; ++Unit) Table[Unit] = true;
-  for (const char Always : std::string_view("\"#%*<>[\\]^`{|}")) Table[static_cast<unsigned char>(Always)] = false;
-  if (!AParams) Table[u'+'] = false;
+  for (char16_t Unit = 0x21; Unit <= Last; ++Unit) Table[Unit] = 0;
+  for (const char Always : std::string_view("\"#%*<>[\\]^`{|}")) Table[static_cast<unsigned char>(Always)] = 2;
+  if (!AParams) Table[u'+'] = 2;
   return Table;
 }
 
 constexpr TPassTable PathPass = MakePassTable(false);
 constexpr TPassTable ParamsPass = MakePassTable(true);
 
-bool Passes(const TPassTable& ATable, char16_t AUnit) { return AUnit < ATable.size() && ATable[AUnit]; }
-
-bool IsLowSurrogate(char16_t AUnit) { return AUnit >= 0xDC00 && AUnit <= 0xDFFF; }
+bool Passes(const TPassTable& ATable, char16_t AUnit) { return AUnit < ATable.size() && ATable[AUnit] == 0; }
 
 [[noreturn]] void ThrowUnpairedSurrogate(bool AHigh, std::size_t AIndex) {
   const std::string Position = std::to_string(AIndex + 1);
@@ -189,40 +190,23 @@ bool IsLowSurrogate(char16_t AUnit) { return AUnit >= 0xDC00 && AUnit <= 0xDFFF;
 // at AIndex; an unpaired surrogate raises, with its 1-based position.
 std::size_t CharLength(TView AText, std::size_t AIndex) {
   const char16_t Unit = AText[AIndex];
-  if (Unit < 0xD800 || Unit > 0xDFFF) return 1;
+  if (!IsSurrogate(Unit)) return 1;
   if (IsLowSurrogate(Unit)) ThrowUnpairedSurrogate(false, AIndex);
-  if (AIndex + 1 < AText.size() && IsLowSurrogate(AText[AIndex + 1])) return 2;
+  if (PairAt(AText, AIndex)) return 2;
   ThrowUnpairedSurrogate(true, AIndex);
 }
-
-// The code units each code unit below U+0081 adds to the UTF-8 percent
-// encoding beyond its own one: 0 when it passes, 2 for "%XX", 5 for
-// "%XX%XX" (U+0080 in a path).
-using TExtraTable = std::array<unsigned char, 0x81>;
-
-constexpr TExtraTable MakeExtraTable(const TPassTable& APass) {
-  TExtraTable Table{};
-  for (std::size_t Unit = 0; Unit < Table.size(); ++Unit) Table[Unit] = APass[Unit] ? 0 : Unit < 0x80 ? 2 : 5;
-  return Table;
-}
-
-constexpr TExtraTable PathExtra = MakeExtraTable(PathPass);
-constexpr TExtraTable ParamsExtra = MakeExtraTable(ParamsPass);
-
-const TExtraTable& ExtraFor(const TPassTable& APass) { return &APass == &PathPass ? PathExtra : ParamsExtra; }
 
 // The exact length of the UTF-8 percent encoding of AText; raises what the
 // encoding itself would raise, at the same place.
 std::size_t EncodedLengthUtf8(TView AText, const TPassTable& APass) {
-  const TExtraTable& Extra = ExtraFor(APass);
   std::size_t Length = AText.size();
   for (std::size_t I = 0; I < AText.size(); ++I) {
     const char16_t Unit = AText[I];
-    if (Unit < Extra.size()) {
-      Length += Extra[Unit];
+    if (Unit < APass.size()) {
+      Length += APass[Unit];
     } else if (Unit < 0x800) {
       Length += 5;
-    } else if (Unit < 0xD800 || Unit > 0xDFFF) {
+    } else if (!IsSurrogate(Unit)) {
       Length += 8;
     } else {
       CharLength(AText, I);
@@ -247,20 +231,21 @@ char16_t* WriteEscape(char16_t* AOut, unsigned AByte) {
 char16_t* WriteUtf8(char16_t* AOut, TView AText, const TPassTable& APass) {
   for (std::size_t I = 0; I < AText.size(); ++I) {
     const unsigned Unit = AText[I];
-    if (Unit < APass.size() && APass[Unit]) {
+    if (Passes(APass, static_cast<char16_t>(Unit))) {
       *AOut++ = static_cast<char16_t>(Unit);
     } else if (Unit < 0x80) {
       AOut = WriteEscape(AOut, Unit);
     } else if (Unit < 0x800) {
       AOut = WriteEscape(AOut, 0xC0 | Unit >> 6);
       AOut = WriteEscape(AOut, 0x80 | (Unit & 0x3F));
-    } else if (Unit < 0xD800 || Unit > 0xDFFF) {
+    } else if (!IsSurrogate(static_cast<char16_t>(Unit))) {
       AOut = WriteEscape(AOut, 0xE0 | Unit >> 12);
       AOut = WriteEscape(AOut, 0x80 | (Unit >> 6 & 0x3F));
       AOut = WriteEscape(AOut, 0x80 | (Unit & 0x3F));
     } else {
       CharLength(AText, I);
-      const unsigned CodePoint = 0x10000 + ((Unit - 0xD800) << 10) + (AText[++I] - 0xDC00u);
+      const char32_t CodePoint = PairCodePoint(AText[I], AText[I + 1]);
+      ++I;
       AOut = WriteEscape(AOut, 0xF0 | CodePoint >> 18);
       AOut = WriteEscape(AOut, 0x80 | (CodePoint >> 12 & 0x3F));
       AOut = WriteEscape(AOut, 0x80 | (CodePoint >> 6 & 0x3F));
@@ -296,7 +281,7 @@ void AppendEncoded(std::u16string& R, TView AText, const TPassTable& APass, cons
 // inline into a result of exactly the right size.
 const TByteEncoding* CustomEncoding(const TByteEncoding* AByteEncoding) {
   const TByteEncoding& Encoding = AByteEncoding ? *AByteEncoding : TByteEncoding::UTF8();
-  return typeid(Encoding) == typeid(TUtf8Encoding) ? nullptr : &Encoding;
+  return Encoding.IsUtf8() ? nullptr : &Encoding;
 }
 
 std::u16string EncodePart(TView AText, const TPassTable& APass, const TByteEncoding* AByteEncoding) {

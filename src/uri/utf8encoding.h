@@ -1,19 +1,18 @@
-// TUtf8Encoding: the UTF-8 byte encoding.
-//
-// Encoding turns each unpaired surrogate into U+FFFD. Decoding accepts any
-// bytes: each ill-formed sequence becomes one U+FFFD per maximal subpart (the
-// longest prefix of a well-formed sequence, or a single byte), as the Unicode
-// standard recommends; U+0000 and noncharacters are kept. Stateless, so one
-// instance may serve any number of threads at once.
+// TUtf8Encoding: the UTF-8 byte encoding, through the program's one
+// converter (text/utf8.h): an unpaired surrogate encodes as U+FFFD, each
+// ill-formed byte subpart decodes as one U+FFFD. Stateless, so one instance
+// may serve any number of threads at once.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "text/utf8.h"
 #include "uri/byteencoding.h"
 
 class TUtf8Encoding final : public TByteEncoding {
  public:
-  void Encode(std::u16string_view AText, std::string& ABytes) const override;
-  void Decode(std::string_view ABytes, std::u16string& AText) const override;
+  void Encode(std::u16string_view AText, std::string& ABytes) const override { EncodeUtf8(AText, ABytes); }
+  void Decode(std::string_view ABytes, std::u16string& AText) const override { DecodeUtf8(ABytes, AText); }
+  bool IsUtf8() const override { return true; }
 };

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "app/systemfolderaccess.h"
-#include "app/utf8.h"
-#include "tempfolder.h"
+#include "text/utf8.h"
+#include "support/tempfolder.h"
 
 namespace fs = std::filesystem;
-using namespace varnesk::app;
 
 namespace {
 
@@ -30,7 +29,7 @@ class TFakeFolders final : public TFolderAccess {
   TPathAttributes Attributes(std::u16string_view Path) override {
     Log.push_back("test " + Narrow(Path));
     const auto It = Answers.find(std::u16string(Path));
-    return It != Answers.end() ? It->second : TPathAttributes{false, false, ErrorFileNotFound};
+    return It != Answers.end() ? It->second : TPathAttributes{false, false, IoCode::FileNotFound};
   }
   void CreateFolder(std::u16string_view Path) override { Log.push_back("create " + Narrow(Path)); }
 };
@@ -89,7 +88,7 @@ TEST(ResolveDataFolder, BuildsThePathAndCreatesOnlyAbsentLevels) {
     std::vector<std::string> Calls;
   };
   const TPathAttributes Dir{true, true, 0};
-  const TPathAttributes Denied{false, false, ErrorAccessDenied};
+  const TPathAttributes Denied{false, false, IoCode::AccessDenied};
   const std::vector<TCase> Cases = {
       {"fresh account",
        u"C:\\Users\\Ann\\Documents",

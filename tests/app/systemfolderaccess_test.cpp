@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 namespace fs = std::filesystem;
-using namespace varnesk::app;
 
 namespace {
 
@@ -39,17 +37,17 @@ TEST(SystemFolderAccess, ReadsAttributesOfRealPaths) {
       {"plain file", Base + u"file", {true, false, 0}},
       {"link to a folder", Base + u"link-to-dir", {true, true, 0}},
       {"link to a file", Base + u"link-to-file", {true, false, 0}},
-      {"missing", Base + u"missing", {false, false, ErrorFileNotFound}},
-      {"missing inside missing", Base + u"missing/deeper", {false, false, ErrorFileNotFound}},
-      {"a prefix is a file", Base + u"file/deeper", {false, false, ErrorPathNotFound}},
-      {"dangling link", Base + u"dangling", {false, false, ErrorFileNotFound}},
-      {"link loop", Base + u"loop-a", {false, false, ErrorCantResolveFilename}},
-      {"name longer than a component may be", Base + std::u16string(300, u'a'), {false, false, ErrorInvalidName}},
+      {"missing", Base + u"missing", {false, false, IoCode::FileNotFound}},
+      {"missing inside missing", Base + u"missing/deeper", {false, false, IoCode::FileNotFound}},
+      {"a prefix is a file", Base + u"file/deeper", {false, false, IoCode::PathNotFound}},
+      {"dangling link", Base + u"dangling", {false, false, IoCode::FileNotFound}},
+      {"link loop", Base + u"loop-a", {false, false, IoCode::CantResolveName}},
+      {"name longer than a component may be", Base + std::u16string(300, u'a'), {false, false, IoCode::InvalidName}},
       {"non-ASCII name", Base + u"\u00FC-dir", {true, true, 0}},
       // Would name the folder "dir" if cut at the NUL.
-      {"embedded NUL", Base + std::u16string(u"dir\0x", 5), {false, false, ErrorInvalidName}},
+      {"embedded NUL", Base + std::u16string(u"dir\0x", 5), {false, false, IoCode::InvalidName}},
       // Has no UTF-8 form.
-      {"unpaired surrogate", Base + u"\xDC00", {false, false, ErrorInvalidName}},
+      {"unpaired surrogate", Base + u"\xDC00", {false, false, IoCode::InvalidName}},
   };
   TSystemFolderAccess Folders;
   for (const auto& Case : Cases) {
@@ -77,18 +75,6 @@ TEST(SystemFolderAccess, CreatesOneLevelAndNeverACutShortPath) {
   Folders.CreateFolder(Base + u"lone\xD800");
   EXPECT_FALSE(fs::exists(Temp.Path() / "cut"));
   EXPECT_EQ(std::distance(fs::directory_iterator(Temp.Path()), fs::directory_iterator()), 2);
-}
-
-TEST(WindowsErrorFromErrno, MapsOntoCodesThatKeepTheirMeaning) {
-  const std::vector<std::pair<int, std::uint32_t>> Cases = {
-      {ENOENT, 2},        {ENOTDIR, 3},     {ENOMEDIUM, 21}, {ENXIO, 21},    {EHOSTDOWN, 53},
-      {ENAMETOOLONG, 123}, {EILSEQ, 123},    {EACCES, 5},     {EPERM, 5},     {ENOMEM, 8},
-      {EIO, 1117},        {ELOOP, 1921},    {EBUSY, 31},
-  };
-  for (const auto& [Errno, Code] : Cases) {
-    SCOPED_TRACE(Errno);
-    EXPECT_EQ(WindowsErrorFromErrno(Errno), Code);
-  }
 }
 
 }  // namespace

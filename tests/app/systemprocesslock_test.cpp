@@ -17,7 +17,7 @@
 #include <optional>
 #include <string>
 
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

@@ -3,6 +3,7 @@
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/profileidentity.h"
+#include "gui/startup.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
@@ -76,21 +77,21 @@ void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TFor
                  std::unique_ptr<TForm1>& Form1) {
   State = std::make_unique<TApplicationState>();
   profileidentity::Apply(*QWebEngineProfile::defaultProfile());
-  Form3 = std::make_unique<TForm3>(*State, nullptr);
-  Form1 = std::make_unique<TForm1>(*State, *Form3);
-  Form3->SetSettingsWindow(Form1.get());
+  startup::TWindows windows = startup::OpenWindows(*State, nullptr);
+  Form3 = std::move(windows.Form3);
+  Form1 = std::move(windows.Form1);
 }
 
 bool ShowAndWaitForStartPages(TForm3& Form3, const TApplicationState& State) {
   Form3.show();
   if (!QTest::qWaitForWindowExposed(&Form3)) return false;
   const TPaneDoneFlags& done = State.PaneDone;
-  return WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; });
+  return WaitFor([&] { return done.PaneDone(1) && done.PaneDone(2) && done.PaneDone(3); });
 }
 
 QStringList CloseWindows(std::unique_ptr<TForm3>& Form3, std::unique_ptr<TForm1>& Form1) {
-  Form3.reset();
-  Form1.reset();
+  startup::TWindows windows{std::move(Form3), std::move(Form1)};
+  startup::CloseWindows(windows);
   return TakeErrors();
 }
 

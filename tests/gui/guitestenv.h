@@ -33,7 +33,7 @@ void RunLoop(int Ms);
 // Processes events until Condition holds or TimeoutMs passes; answers Condition.
 bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs = 20000);
 
-// Makes the program's state and its two windows as main() does.
+// Makes the program's state and its two windows through main()'s start-up.
 void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,
                  std::unique_ptr<TForm1>& Form1);
 // Shows the main window and waits until the three start pages are complete

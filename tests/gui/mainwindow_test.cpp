@@ -150,11 +150,11 @@ class MainWindowTest : public QObject {
     FForm3->Edit5->setText(QStringLiteral("cheap"));
     TEdit* target = inWordsLine ? FForm3->Edit4 : FForm3->Edit5;
     const QString before = target->text();
-    FState->PaneDone.PaneDone2 = true;
+    FState->PaneDone.PaneDone(2) = true;
     QTest::keyClick(target, static_cast<Qt::Key>(key));
     QCOMPARE(target->text(), before);
     QCOMPARE(QString::fromStdU16String(FState->Search.SearchText), QStringLiteral("solar panels -cheap"));
-    QVERIFY(!FState->PaneDone.PaneDone2);  // the dispatch ran
+    QVERIFY(!FState->PaneDone.PaneDone(2));  // the dispatch ran
   }
 
   void otherKeysType() {
@@ -219,9 +219,9 @@ class MainWindowTest : public QObject {
 
   void shortWordsLineDoesNothing() {
     FForm3->Edit4->setText(QStringLiteral("x"));
-    FState->PaneDone.PaneDone1 = true;
+    FState->PaneDone.PaneDone(1) = true;
     FForm3->SpeedButton1->click();
-    QVERIFY(FState->PaneDone.PaneDone1);
+    QVERIFY(FState->PaneDone.PaneDone(1));
     QCOMPARE(QString::fromStdU16String(FState->Search.SearchText), QStringLiteral("x"));
   }
 };

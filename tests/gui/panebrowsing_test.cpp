@@ -175,14 +175,14 @@ class PaneBrowsingTest : public QObject {
   bool Search(const QString& Words) {
     FForm3->Edit4->setText(Words);
     FForm3->SpeedButton1->click();
-    return guitest::WaitFor([&] { return FState->PaneDone.PaneDone1 && FForm3->Edit4->text().isEmpty(); });
+    return guitest::WaitFor([&] { return FState->PaneDone.PaneDone(1) && FForm3->Edit4->text().isEmpty(); });
   }
 
   // Runs Step, which navigates pane 1, and waits until the pane's page is complete.
   bool Navigated(const std::function<void()>& Step) {
-    FState->PaneDone.PaneDone1 = false;
+    FState->PaneDone.PaneDone(1) = false;
     Step();
-    return guitest::WaitFor([&] { return FState->PaneDone.PaneDone1 && !Pane()->Loading(); });
+    return guitest::WaitFor([&] { return FState->PaneDone.PaneDone(1) && !Pane()->Loading(); });
   }
 
   // Right-clicks the element with Id in pane 1 and answers the menu shown.
@@ -364,7 +364,7 @@ class PaneBrowsingTest : public QObject {
     QVERIFY(guitest::WaitFor([&] { return FServer.Requests.size() > requests; }));
     QCOMPARE(FServer.Requests.at(requests),
              u"www.engine.test /g/search?q=solar%20panels,%20solar%20roofs%20and%20solar%20farms"_qs);
-    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone1 && FForm3->Edit4->text().isEmpty(); }));
+    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone(1) && FForm3->Edit4->text().isEmpty(); }));
   }
 
   void ctrlPlusZoomsOnlyItsPaneAndIsKeptAcrossARestart() {

@@ -181,7 +181,7 @@ class SearchEndToEndTest : public QObject {
     QCOMPARE(FForm3->WebBrowser2->url(), paneTwoBefore);
     // Slot 2 never completed, so the words stay.
     QCOMPARE(FForm3->Edit4->text(), QStringLiteral("red apple"));
-    QVERIFY(!FState->PaneDone.PaneDone2);
+    QVERIFY(!FState->PaneDone.PaneDone(2));
     FForm1->Edit2->setText(Command('b'));
   }
 

@@ -61,7 +61,7 @@ class SettingsWindowTest : public QObject {
       ++slot;
     }
     const TPaneDoneFlags& done = FState->PaneDone;
-    QVERIFY(guitest::WaitFor([&] { return done.PaneDone1 && done.PaneDone2 && done.PaneDone3; }));
+    QVERIFY(guitest::WaitFor([&] { return done.PaneDoneBySlot == TPerSlot<bool>{true, true, true}; }));
     QVERIFY(!FForm3->WebBrowser1->title().isEmpty());
   }
 
@@ -80,13 +80,13 @@ class SettingsWindowTest : public QObject {
     QFETCH(int, pixels);
     QFETCH(QByteArray, line6);
     Start();
-    if (pixels < 0) pixels = FState->Settings.ScrollPixels1;
+    if (pixels < 0) pixels = FState->Settings.ScrollPixels(1);
     FForm3->SpeedButton2->click();
     FForm1->Edit4->setText(typed);
     FForm1->Button1->click();
     QVERIFY(!FForm1->isVisible());
     QCOMPARE(FForm1->Edit4->text(), QString::number(pixels));
-    QCOMPARE(FState->Settings.ScrollPixels1, pixels);
+    QCOMPARE(FState->Settings.ScrollPixels(1), pixels);
     QCOMPARE(SettingsFileBytes().split('\n').value(5), line6 + '\r');
   }
 

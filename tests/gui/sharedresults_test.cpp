@@ -296,7 +296,7 @@ class SharedResultsTest : public QObject {
     }
     QVERIFY(guitest::WaitFor([&] {
       const auto& done = FState->PaneDone;
-      return done.PaneDone1 && done.PaneDone2 && done.PaneDone3 &&
+      return done.PaneDone(1) && done.PaneDone(2) && done.PaneDone(3) &&
              Position(FForm3->WebBrowser3).value(2).toInt() > 8000;
     }));
     const QVariantList start2 = Position(FForm3->WebBrowser2);
@@ -340,9 +340,9 @@ class SharedResultsTest : public QObject {
     // A page that loads (and so jumps to its top) is no scroll of the user's.
     const QVariantList held1 = Position(FForm3->WebBrowser1);
     const QVariantList held3 = Position(FForm3->WebBrowser3);
-    FState->PaneDone.PaneDone2 = false;
+    FState->PaneDone.PaneDone(2) = false;
     FForm3->WebBrowser2->Navigate(Url("www.example.org", QStringLiteral("/tall?h=6000")).toStdU16String());
-    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone2; }));
+    QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone(2); }));
     guitest::RunLoop(1000);
     QCOMPARE(Position(FForm3->WebBrowser2).value(1), QVariant(0));
     QCOMPARE(Position(FForm3->WebBrowser1), held1);

@@ -1,7 +1,7 @@
 #include "history/historyfile.h"
 
-#include "../settings/faultyfilelayer.h"
-#include "../settings/tempfolder.h"
+#include "support/faultyfilelayer.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -57,13 +57,13 @@ TEST(PageCompletion, PageNotReadyEndsAtTheFailingTest) {
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Name);
     Harness H;
-    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
     H.Panes[0].Document = C.Document;
     H.Panes[0].Body = C.Body;
     H.Panes[0].ClientWidth = C.ClientWidth;
     H.Complete(1);
     EXPECT_EQ(H.Panes[0].Calls, C.Calls);
-    EXPECT_FALSE(H.Flags.PaneDone1);
+    EXPECT_FALSE(H.Flags.PaneDone(1));
     EXPECT_FALSE(H.LinesEmpty());
   }
 }
@@ -72,20 +72,20 @@ TEST(PageCompletion, LaterCompletionOfAPaneThatWasNotReadyPasses) {
   Harness H;
   H.Panes[0].ClientWidth = 0;
   H.Complete(1);
-  EXPECT_FALSE(H.Flags.PaneDone1);
+  EXPECT_FALSE(H.Flags.PaneDone(1));
   H.Panes[0].ClientWidth = 1;
   H.Complete(1);
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
 }
 
 TEST(PageCompletion, AutoScrollOffChangesNothingButStillReads) {
   Harness H;
   H.Settings.AutoScrollRight = false;
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
   EXPECT_EQ(H.Panes[0].Calls, (Strings{"HasDocument", "HasBody", "RootClientWidth"}));
-  EXPECT_FALSE(H.Flags.PaneDone1);
+  EXPECT_FALSE(H.Flags.PaneDone(1));
   EXPECT_FALSE(H.LinesEmpty());
   EXPECT_TRUE(H.View.Calls.empty());
 }
@@ -136,9 +136,9 @@ TEST(PageCompletion, AllTickedEmptyLinesWhenTheLastCompletes) {
 TEST(PageCompletion, DeleteWordsOffKeepsLines) {
   Harness H;
   H.Settings.DeleteWordsOnComplete = false;
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
   EXPECT_EQ(H.Panes[0].Scrolls.size(), 1u);
   EXPECT_FALSE(H.LinesEmpty());
 }
@@ -147,7 +147,7 @@ TEST(PageCompletion, LinesAreEmptiedOncePerSearch) {
   Harness H;
   H.Complete(1);
   EXPECT_FALSE(H.LinesEmpty());
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
   EXPECT_TRUE(H.LinesEmpty());
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
@@ -176,7 +176,7 @@ TEST(PageCompletion, LinesAreEmptiedOncePerSearch) {
 TEST(PageCompletion, AllDoneWithDeleteWordsOffStillEndsTheSearchsEmptying) {
   Harness H;
   H.Settings.DeleteWordsOnComplete = false;
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Complete(1);
   EXPECT_FALSE(H.Flags.LinesPending);
   H.Settings.DeleteWordsOnComplete = true;  // switched on after the search
@@ -187,11 +187,11 @@ TEST(PageCompletion, AllDoneWithDeleteWordsOffStillEndsTheSearchsEmptying) {
 TEST(PageCompletion, BeforeNavigateOfAFrameSetsThePositionAgainNotFurther) {
   Harness H;
   H.Complete(1);
-  H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Navigate(1);  // a frame inside the page, or the page back from history
-  EXPECT_FALSE(H.Flags.PaneDone1);
-  EXPECT_TRUE(H.Flags.PaneDone2 && H.Flags.PaneDone3);
-  H.Settings.ScrollPixels1 = 40;
+  EXPECT_FALSE(H.Flags.PaneDone(1));
+  EXPECT_TRUE(H.Flags.PaneDone(2) && H.Flags.PaneDone(3));
+  H.Settings.ScrollPixels(1) = 40;
   H.Complete(1);
   H.Complete(1);
   // Positions, not steps: the page stands at 40, not at 190.
@@ -219,11 +219,11 @@ TEST(PageCompletion, OnlyTheEnginesOwnPagesAndLocalPagesAreScrolled) {
     Harness H;
     H.Command = C.Command;
     H.Panes[0].Url = C.Url;
-    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
     H.Complete(1);
     EXPECT_EQ(H.Panes[0].Scrolls, (C.Scrolled ? Scrolls{150} : Scrolls{}));
     // Either way the pane is done and the all-done test runs.
-    EXPECT_TRUE(H.Flags.PaneDone1);
+    EXPECT_TRUE(H.Flags.PaneDone(1));
     EXPECT_TRUE(H.LinesEmpty());
   }
 }
@@ -237,7 +237,7 @@ TEST(PageCompletion, BoxesAreReadNowAndOnlyForOtherSlotsNotDone) {
   EXPECT_TRUE(H.LinesEmpty());
 
   Harness Reads;
-  Reads.Flags.PaneDone2 = true;
+  Reads.Flags.PaneDone(2) = true;
   Reads.Complete(1);
   EXPECT_EQ(Reads.View.BoxReads, (std::array<int, 5>{0, 0, 0, 0, 1}));
 }
@@ -246,10 +246,10 @@ TEST(PageCompletion, PaneOfAnUntickedEngineIsHandledAllTheSame) {
   Harness H;
   H.Untick(2);
   H.Untick(3);
-  H.Flags.PaneDone1 = true;
+  H.Flags.PaneDone(1) = true;
   H.Complete(2);
   EXPECT_EQ(H.Panes[1].Scrolls, (Scrolls{100}));
-  EXPECT_TRUE(H.Flags.PaneDone2);
+  EXPECT_TRUE(H.Flags.PaneDone(2));
   EXPECT_TRUE(H.LinesEmpty());
 }
 
@@ -269,11 +269,11 @@ TEST(PageCompletion, PaneFailureEndsHandlerAndPropagates) {
     SCOPED_TRACE(C.ThrowIn);
     Harness H;
     H.Settings.AutoScrollRight = C.AutoScroll;
-    H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+    H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
     H.Panes[0].ThrowIn = C.ThrowIn;
     EXPECT_THROW(H.Complete(1), std::runtime_error);
     EXPECT_EQ(H.Panes[0].Calls.back(), C.ThrowIn);
-    EXPECT_FALSE(H.Flags.PaneDone1);
+    EXPECT_FALSE(H.Flags.PaneDone(1));
     EXPECT_FALSE(H.LinesEmpty());
     EXPECT_TRUE(H.Panes[0].Scrolls.empty());
   }
@@ -286,15 +286,15 @@ TEST(PageCompletion, FailedScrollIsTriedAgainOnTheNextCompletion) {
   H.Panes[0].ThrowIn.clear();
   H.Complete(1);
   EXPECT_EQ(H.Panes[0].Scrolls, (Scrolls{150}));
-  EXPECT_TRUE(H.Flags.PaneDone1);
+  EXPECT_TRUE(H.Flags.PaneDone(1));
 }
 
 TEST(PageCompletion, BeforeNavigateClearsOnlyItsOwnFlag) {
   Harness H;
-  H.Flags.PaneDone1 = H.Flags.PaneDone2 = H.Flags.PaneDone3 = true;
+  H.Flags.PaneDone(1) = H.Flags.PaneDone(2) = H.Flags.PaneDone(3) = true;
   H.Navigate(2);
-  EXPECT_TRUE(H.Flags.PaneDone1 && H.Flags.PaneDone3);
-  EXPECT_FALSE(H.Flags.PaneDone2);
+  EXPECT_TRUE(H.Flags.PaneDone(1) && H.Flags.PaneDone(3));
+  EXPECT_FALSE(H.Flags.PaneDone(2));
   EXPECT_TRUE(H.Panes[1].Calls.empty() && H.View.Calls.empty());
 }
 
@@ -305,11 +305,11 @@ TEST(PageCompletion, UnknownSlotsAndMissingPanesAreIgnored) {
   TFakeMainWindowView View;
   TPageCompletion Completion({&Pane, nullptr, nullptr}, Flags, Settings, View, {});
   Completion.BindEvents();
-  Flags.PaneDone3 = true;
+  Flags.PaneDone(3) = true;
   for (const int Slot : {0, 2, 3, 4, -1}) Completion.DocumentComplete(Slot);
   for (const int Slot : {0, 4, -1}) Completion.BeforeNavigate2(Slot);
-  EXPECT_TRUE(Flags.PaneDone3);
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2);
+  EXPECT_TRUE(Flags.PaneDone(3));
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2));
   EXPECT_TRUE(Pane.Calls.empty() && View.Calls.empty());
 }
 

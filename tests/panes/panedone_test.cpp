@@ -4,11 +4,11 @@
 
 TEST(PaneDoneFlags, StartFalseAndAnswerPerSlot) {
   TPaneDoneFlags Flags;
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2 || Flags.PaneDone3);
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2) || Flags.PaneDone(3));
 
   Flags.PaneDone(2) = true;
-  EXPECT_TRUE(Flags.PaneDone2);
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone3);
+  EXPECT_TRUE(Flags.PaneDone(2));
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(3));
   Flags.PaneDone(1) = true;
   Flags.PaneDone(3) = true;
   const TPaneDoneFlags& Read = Flags;
@@ -16,6 +16,14 @@ TEST(PaneDoneFlags, StartFalseAndAnswerPerSlot) {
 
   Flags.LinesPending = false;
   Flags.ClearAll();
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2 || Flags.PaneDone3);
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2) || Flags.PaneDone(3));
   EXPECT_TRUE(Flags.LinesPending);
+}
+
+TEST(PaneDoneFlags, SlotOutsideOneToThreeAnswersSlotThree) {
+  TPaneDoneFlags Flags;
+  Flags.PaneDone(0) = true;
+  EXPECT_TRUE(Flags.PaneDone(3));
+  EXPECT_TRUE(Flags.PaneDone(4));
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2));
 }

@@ -1,8 +1,8 @@
 #include "preferences/preferences.h"
 #include "preferences/preferencesfile.h"
 
-#include "../settings/faultyfilelayer.h"
-#include "../settings/tempfolder.h"
+#include "support/faultyfilelayer.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -49,7 +49,7 @@ class SearchDispatcherTest : public ::testing::Test {
 
 TEST_F(SearchDispatcherTest, EveryTickedSlotNavigatesItsPaneOnceInSlotOrder) {
   Dispatcher->Dispatch(u"\"red apple\" -green");
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2 || Flags.PaneDone3);
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2) || Flags.PaneDone(3));
   EXPECT_EQ(CommandReads, (std::vector<int>{1, 2, 3}));
   ASSERT_TRUE(AllIdle());
   using V = std::vector<std::u16string>;
@@ -62,7 +62,7 @@ TEST_F(SearchDispatcherTest, EveryTickedSlotNavigatesItsPaneOnceInSlotOrder) {
 TEST_F(SearchDispatcherTest, NoEngineTickedClearsTheFlagsAndTouchesNoPane) {
   for (int Slot = 1; Slot <= 3; ++Slot) Tick(Slot, false);
   Dispatcher->Dispatch(u"words");
-  EXPECT_FALSE(Flags.PaneDone1 || Flags.PaneDone2 || Flags.PaneDone3);
+  EXPECT_FALSE(Flags.PaneDone(1) || Flags.PaneDone(2) || Flags.PaneDone(3));
   EXPECT_TRUE(CommandReads.empty());
   for (int Slot = 1; Slot <= 3; ++Slot) EXPECT_FALSE(Dispatcher->WorkerThread(Slot).Runing());
   for (const TFakeBrowserPane& Pane : Panes) EXPECT_TRUE(Pane.Calls.empty());
@@ -120,7 +120,7 @@ TEST_F(SearchDispatcherTest, CommandThatCannotBeEncodedLeavesOnlyItsPaneAlone) {
     EXPECT_EQ(Navigations(1).size(), 1u);
     EXPECT_TRUE(Navigations(2).empty());
     EXPECT_EQ(Navigations(3).size(), 1u);
-    EXPECT_FALSE(Flags.PaneDone2);
+    EXPECT_FALSE(Flags.PaneDone(2));
   }
   // The failed slot is startable again.
   Commands[2] = u"http://two.test/search?q=";

@@ -1,7 +1,7 @@
 #include "settings/systemfilelayer.h"
 
 #include "settings/inouterror.h"
-#include "tempfolder.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ class SystemFileLayerTest : public ::testing::Test {
 
 TEST_F(SystemFileLayerTest, ReportsWindowsCodes) {
   Folder.Write("file", "x");
-  std::filesystem::create_directory(Folder.Path / "folder");
+  std::filesystem::create_directory(Folder.Path() / "folder");
   const struct {
     const char* Operation;
     const char* Path;
@@ -56,12 +56,12 @@ TEST_F(SystemFileLayerTest, WritesReadsAndReplaces) {
   ASSERT_EQ(File->Flush(), 0);
   ASSERT_EQ(File->Close(), 0);
   Folder.Write("old", "previous");
-  ASSERT_EQ(chmod((Folder.Path / "old").c_str(), 0640), 0);
+  ASSERT_EQ(chmod((Folder.Path() / "old").c_str(), 0640), 0);
   ASSERT_EQ(Layer.Replace(Name("new"), Name("old")), 0);
   EXPECT_EQ(Folder.Entries(), (std::set<std::string>{"old"}));
 
   struct stat Info {};
-  ASSERT_EQ(stat((Folder.Path / "old").c_str(), &Info), 0);
+  ASSERT_EQ(stat((Folder.Path() / "old").c_str(), &Info), 0);
   EXPECT_EQ(Info.st_mode & 0777, 0640u);  // the replaced file's permissions stay
 
   ASSERT_EQ(Layer.OpenRead(Name("old"), File), 0);
@@ -80,23 +80,23 @@ TEST_F(SystemFileLayerTest, RootReplacingAnotherUsersFileKeepsItsOwnerAndGroup) 
   constexpr gid_t NoGroup = 65534;
   Folder.Write("old", "previous");
   Folder.Write("mine", "previous");
-  ASSERT_EQ(chown((Folder.Path / "old").c_str(), Nobody, NoGroup), 0);
+  ASSERT_EQ(chown((Folder.Path() / "old").c_str(), Nobody, NoGroup), 0);
   for (const char* Target : {"old", "mine"}) {
     Folder.Write("new", "hello");
     ASSERT_EQ(Layer.Replace(Name("new"), Name(Target)), 0) << Target;
   }
   struct stat Info {};
-  ASSERT_EQ(stat((Folder.Path / "old").c_str(), &Info), 0);
+  ASSERT_EQ(stat((Folder.Path() / "old").c_str(), &Info), 0);
   EXPECT_EQ(Info.st_uid, Nobody);
   EXPECT_EQ(Info.st_gid, NoGroup);
-  ASSERT_EQ(stat((Folder.Path / "mine").c_str(), &Info), 0);
+  ASSERT_EQ(stat((Folder.Path() / "mine").c_str(), &Info), 0);
   EXPECT_EQ(Info.st_uid, 0u);  // root's own file stays root's
   EXPECT_EQ(Folder.Read("old"), "hello");
 }
 
 TEST_F(SystemFileLayerTest, FileExistsOnlyForFiles) {
   Folder.Write("file", "");
-  std::filesystem::create_directory(Folder.Path / "folder");
+  std::filesystem::create_directory(Folder.Path() / "folder");
   EXPECT_TRUE(Layer.FileExists(Name("file")));
   EXPECT_FALSE(Layer.FileExists(Name("folder")));
   EXPECT_FALSE(Layer.FileExists(Name("missing")));
@@ -108,7 +108,7 @@ TEST_F(SystemFileLayerTest, FileExistsOnlyForFiles) {
 TEST_F(SystemFileLayerTest, ReadOnlyFileIsAccessDenied) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes to read-only files";
   Folder.Write("file", "x");
-  ASSERT_EQ(chmod((Folder.Path / "file").c_str(), 0444), 0);
+  ASSERT_EQ(chmod((Folder.Path() / "file").c_str(), 0444), 0);
   EXPECT_EQ(Layer.CheckWritable(Name("file")), IoCode::AccessDenied);
 }
 

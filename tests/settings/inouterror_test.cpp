@@ -1,10 +1,8 @@
 #include "settings/inouterror.h"
 
-#include "settings/errnomap.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 
 namespace {
 
@@ -35,26 +33,6 @@ TEST(EInOutError, WhatIsUtf8) {
   EXPECT_STREQ(Error.what(), "Invalid file name - C:\\Users\\Jos\xC3\xA9\\vrk.txt");
   const std::exception& Base = Error;
   EXPECT_STREQ(Base.what(), Error.what());
-}
-
-TEST(ErrorCodeFromErrno, MapsOntoWindowsCodes) {
-  const struct {
-    int Errno;
-    bool FolderMissing;
-    int Code;
-  } Cases[] = {
-      {ENOENT, false, 2},   {ENOENT, true, 3},    {ENOTDIR, false, 3},  {EACCES, false, 5},  {EPERM, false, 5},
-      {EROFS, false, 5},    {EISDIR, false, 5},   {EMFILE, false, 4},   {ENFILE, false, 4},  {ENOSPC, false, 112},
-      {EDQUOT, false, 112}, {EBUSY, false, 32},   {ETXTBSY, false, 32}, {EAGAIN, false, 33}, {ENAMETOOLONG, false, 206},
-      {ELOOP, false, 1921}, {EEXIST, false, 80},  {ENOTEMPTY, false, 145}, {EXDEV, false, 17}, {EFBIG, false, 223},
-      {EIO, false, 1117},   {ENOMEM, false, 8},   {EBADF, false, 6},    {EINVAL, false, 87}, {ENXIO, false, 21},
-      {ENODEV, false, 21},
-      {EACCES, true, 5},   // a missing folder only matters for ENOENT
-      {ECHILD, false, 31},  // unmapped: general failure
-      {0, false, 31},       // not an error number at all
-  };
-  for (const auto& Case : Cases)
-    EXPECT_EQ(ErrorCodeFromErrno(Case.Errno, Case.FolderMissing), Case.Code) << "errno " << Case.Errno;
 }
 
 }  // namespace

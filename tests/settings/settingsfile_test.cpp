@@ -1,9 +1,8 @@
 #include "settings/settingsfile.h"
 
-#include "fakesettingsview.h"
-#include "faultyfilelayer.h"
+#include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "tempfolder.h"
+#include "support/settingsfilefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -36,24 +35,18 @@ std::ostream& operator<<(std::ostream& Out, const TState& S) {
              << " | " << S.ScrollPixels1 << " " << S.ScrollPixels2 << " " << S.ScrollPixels3 << "}";
 }
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public ::testing::Test, protected TSettingsFileFixture {
  protected:
   TState State() const {
     const auto& T = View.Texts;
     return {T[0], T[1], T[2], T[3], T[4], T[5], View.Boxes[0], View.Boxes[1],
-            Settings.ScrollPixels1, Settings.ScrollPixels2, Settings.ScrollPixels3};
+            Settings.ScrollPixels(1), Settings.ScrollPixels(2), Settings.ScrollPixels(3)};
   }
   // The options must always agree with their boxes.
   void ExpectOptionsMatchBoxes() const {
     EXPECT_EQ(Settings.DeleteWordsOnComplete, View.Boxes[0]);
     EXPECT_EQ(Settings.AutoScrollRight, View.Boxes[1]);
   }
-
-  TTempFolder Folder;
-  TSettings Settings;
-  TFakeSettingsView View{Settings};
-  std::unique_ptr<TTextEncoding> Encoding = MakeEncoding("UTF-8");
-  TSettingsFile File{View, Settings, Folder.Data(), SystemFileLayer(), *Encoding};
 };
 
 TEST_F(SettingsFileTest, FileNameIsFolderAndVrkTxt) {
@@ -76,9 +69,9 @@ TEST_F(SettingsFileTest, NoFileLeavesBoxesAsTheyAre) {
   View.Texts[3] = u"77";
   View.Texts[0] = u"edited";
   File.LoadSettings();
-  EXPECT_EQ(View.Texts[0], DefaultSearchCommand1);  // commands get their defaults
+  EXPECT_EQ(View.Texts[0], DefaultSearchCommand[0]);  // commands get their defaults
   EXPECT_EQ(View.Texts[3], u"77");                  // the distance box is untouched
-  EXPECT_EQ(Settings.ScrollPixels1, 150);
+  EXPECT_EQ(Settings.ScrollPixels(1), 150);
   EXPECT_EQ(View.Clicks, (std::array<int, 2>{0, 0}));
 }
 
@@ -241,7 +234,7 @@ TEST_F(SettingsFileTest, NameLongerThanThePlatformLimitFailsBeforeAnyOpen) {
   };
   for (const auto& Case : Cases) {
     const std::string Part = FolderPart(Base.size(), Case.Bytes, Case.Wide);
-    const std::filesystem::path Sub = Folder.Path / Part;
+    const std::filesystem::path Sub = Folder.Path() / Part;
     std::filesystem::create_directories(Sub);
     const std::u16string Data = Base + Encoding->Decode(Part);
     const bool TooLong = Case.Bytes > MaxFileNameLength;
@@ -312,7 +305,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsPreviousFileAndLeavesNoTemp) {
     Folder.Write("vrk.txt", Previous);
     TFaultyFileLayer Faulty(Case.Fault, Case.Code);
     TSettingsFile FaultyFile(View, Settings, Folder.Data(), Faulty, *Encoding);
-    Settings.ScrollPixels1 = 9;
+    Settings.ScrollPixels(1) = 9;
     View.Texts[0] = u"new";
     View.Texts[3] = u"007";
     try {
@@ -325,7 +318,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsPreviousFileAndLeavesNoTemp) {
     EXPECT_EQ(Folder.Read("vrk.txt"), Previous);
     EXPECT_EQ(Folder.Entries(), (std::set<std::string>{"vrk.txt"}));
     EXPECT_EQ(View.Texts[3], u"007");  // distances are not taken over after a failed write
-    EXPECT_EQ(Settings.ScrollPixels1, 9);
+    EXPECT_EQ(Settings.ScrollPixels(1), 9);
   }
 }
 
@@ -336,7 +329,7 @@ TEST_F(SettingsFileTest, SaveReplacesLeftoverTempFile) {
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfFile) {
-  std::filesystem::create_directory(Folder.Path / "vrk.txt");
+  std::filesystem::create_directory(Folder.Path() / "vrk.txt");
   EXPECT_NO_THROW(File.LoadSettings());  // a folder does not count as the file
   try {
     File.SaveSettings();
@@ -344,7 +337,7 @@ TEST_F(SettingsFileTest, FolderInPlaceOfFile) {
   } catch (const EInOutError& Error) {
     EXPECT_EQ(Error.ErrorCode, 5);
   }
-  EXPECT_TRUE(std::filesystem::is_directory(Folder.Path / "vrk.txt"));
+  EXPECT_TRUE(std::filesystem::is_directory(Folder.Path() / "vrk.txt"));
   EXPECT_EQ(Folder.Entries(), (std::set<std::string>{"vrk.txt"}));
 }
 
@@ -354,7 +347,7 @@ TEST_F(SettingsFileTest, RealReadOnlyFileAndFolderKeepTheFile) {
   for (const bool LockFolder : {false, true}) {
     SCOPED_TRACE(LockFolder ? "read-only folder" : "read-only file");
     Folder.Write("vrk.txt", Previous);
-    const auto Locked = LockFolder ? Folder.Path : Folder.Path / "vrk.txt";
+    const auto Locked = LockFolder ? Folder.Path() : Folder.Path() / "vrk.txt";
     ASSERT_EQ(chmod(Locked.c_str(), LockFolder ? 0555 : 0444), 0);
     View.Texts[0] = u"new";
     try {
@@ -393,8 +386,8 @@ TEST_F(SettingsFileTest, LoadErrorsCarryTheirCode) {
     } catch (const EInOutError& Error) {
       EXPECT_EQ(Error.ErrorCode, Case.Code);
     }
-    EXPECT_EQ(View.Texts[0], Case.Loaded ? u"a" : DefaultSearchCommand1);
-    EXPECT_EQ(Settings.ScrollPixels1, Case.Loaded ? 1 : 150);
+    EXPECT_EQ(View.Texts[0], Case.Loaded ? u"a" : DefaultSearchCommand[0]);
+    EXPECT_EQ(Settings.ScrollPixels(1), Case.Loaded ? 1 : 150);
   }
 }
 

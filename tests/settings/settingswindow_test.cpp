@@ -1,9 +1,8 @@
 #include "settings/settingswindow.h"
 
-#include "fakesettingsview.h"
-#include "faultyfilelayer.h"
+#include "support/faultyfilelayer.h"
 #include "settings/inouterror.h"
-#include "tempfolder.h"
+#include "support/settingsfilefixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@
 
 namespace {
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, protected TSettingsFileFixture {
  protected:
   void SetUp() override { File.LoadAndSaveSettings(); }
 
@@ -22,12 +21,6 @@ class SettingsWindowTest : public ::testing::Test {
     for (int Line = 0; Line < 5; ++Line) Start = Saved.find('\n', Start) + 1;
     return Saved.substr(Start);
   }
-
-  TTempFolder Folder;
-  TSettings Settings;
-  TFakeSettingsView View{Settings};
-  std::unique_ptr<TTextEncoding> Encoding = MakeEncoding("UTF-8");
-  TSettingsFile File{View, Settings, Folder.Data(), SystemFileLayer(), *Encoding};
 };
 
 TEST_F(SettingsWindowTest, OkSavesDistancesAndShowsNumbersInForce) {
@@ -63,12 +56,12 @@ TEST_F(SettingsWindowTest, OkSavesDistancesAndShowsNumbersInForce) {
 
 TEST_F(SettingsWindowTest, NonNumberFallsBackToDefaultAtNextStart) {
   View.Texts[3] = u"12a";
-  Settings.ScrollPixels1 = 99;
+  Settings.ScrollPixels(1) = 99;
   Button1Click(File);
-  EXPECT_EQ(Settings.ScrollPixels1, 99);
+  EXPECT_EQ(Settings.ScrollPixels(1), 99);
   EXPECT_EQ(View.Texts[3], u"99");
   File.LoadSettings();
-  EXPECT_EQ(Settings.ScrollPixels1, 150);
+  EXPECT_EQ(Settings.ScrollPixels(1), 150);
   EXPECT_EQ(View.Texts[3], u"150");
 }
 
@@ -81,8 +74,8 @@ TEST_F(SettingsWindowTest, FailedSaveAfterOkHidesAndKeepsFile) {
   EXPECT_THROW(Button1Click(FullFile), EInOutError);
   EXPECT_FALSE(View.Visible);
   EXPECT_EQ(View.Texts[3], u"0");
-  EXPECT_EQ(Settings.ScrollPixels1, 0);    // emptied box: 0 before the save
-  EXPECT_EQ(Settings.ScrollPixels2, 100);  // not taken over: the write failed
+  EXPECT_EQ(Settings.ScrollPixels(1), 0);    // emptied box: 0 before the save
+  EXPECT_EQ(Settings.ScrollPixels(2), 100);  // not taken over: the write failed
   EXPECT_EQ(Folder.Read("vrk.txt"), Before);
 }
 

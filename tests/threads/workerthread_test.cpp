@@ -452,17 +452,22 @@ TEST(WorkerThreadDestroy, WaitsForOnExecuteServesItsSynchronizeAndRaisesNoOnTerm
   EXPECT_FALSE(Ended);
 }
 
+// Starts a run that opens Started, spins until asked to terminate, then sets Returned.
+void StartSpinning(TWorkerThread& Worker, TGate& Started, std::atomic<bool>& Returned) {
+  Worker.SetOnExecute([Started = &Started, Returned = &Returned](TObject*, TWorkerExecuteThread* Thread, void*&) {
+    Started->Open();
+    while (!Thread->CheckTerminated()) std::this_thread::yield();
+    *Returned = true;
+  });
+  Worker.Start();
+}
+
 TEST(WorkerThreadDestroy, SuspendedRunIsResumedAndEnds) {
   threadtest::TManualTimerFactory Timers;
   auto* Worker = new TWorkerThread(nullptr);
   TGate Started;
   std::atomic<bool> Returned{false};
-  Worker->SetOnExecute([&](TObject*, TWorkerExecuteThread* Thread, void*&) {
-    Started.Open();
-    while (!Thread->CheckTerminated()) std::this_thread::yield();
-    Returned = true;
-  });
-  Worker->Start();
+  StartSpinning(*Worker, Started, Returned);
   ASSERT_TRUE(Started.Wait());
   Worker->Suspend();
   delete Worker;
@@ -475,12 +480,7 @@ TEST(WorkerThreadDestroy, FromAnotherThreadWhileTheMainThreadServes) {
   TGate Started;
   std::atomic<bool> Returned{false};
   std::atomic<bool> Deleted{false};
-  Worker->SetOnExecute([&](TObject*, TWorkerExecuteThread* Thread, void*&) {
-    Started.Open();
-    while (!Thread->CheckTerminated()) std::this_thread::yield();
-    Returned = true;
-  });
-  Worker->Start();
+  StartSpinning(*Worker, Started, Returned);
   ASSERT_TRUE(Started.Wait());
   std::thread Other([&] {
     delete Worker;
@@ -499,12 +499,7 @@ TEST(WorkerThreadOwnership, OwnerFreesARunningComponent) {
   {
     TComponent Form(nullptr);
     auto* Worker = new TWorkerThread(&Form);
-    Worker->SetOnExecute([&](TObject*, TWorkerExecuteThread* Thread, void*&) {
-      Started.Open();
-      while (!Thread->CheckTerminated()) std::this_thread::yield();
-      Returned = true;
-    });
-    Worker->Start();
+    StartSpinning(*Worker, Started, Returned);
     ASSERT_TRUE(Started.Wait());
   }
   EXPECT_TRUE(Returned.load());

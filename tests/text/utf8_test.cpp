@@ -1,11 +1,9 @@
-#include "app/utf8.h"
+#include "text/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-using namespace varnesk::app;
 
 namespace {
 

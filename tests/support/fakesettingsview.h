@@ -31,8 +31,8 @@ class TFakeSettingsView final : public TSettingsView {
 
   void Hide() override { Visible = false; }
 
-  std::array<std::u16string, 6> Texts{std::u16string(DefaultSearchCommand1), std::u16string(DefaultSearchCommand2),
-                                      std::u16string(DefaultSearchCommand3), u"150", u"100", u"120"};
+  std::array<std::u16string, 6> Texts{std::u16string(DefaultSearchCommand[0]), std::u16string(DefaultSearchCommand[1]),
+                                      std::u16string(DefaultSearchCommand[2]), u"150", u"100", u"120"};
   std::array<bool, 2> Boxes{true, true};
   std::array<int, 2> Clicks{};
   bool Visible = true;
