@@ -11,7 +11,7 @@ QString ToolTip(const QString& Command) {
   return QStringLiteral("<p style='white-space:pre'>") + Command.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
-void Follow(const std::array<QWidget*, 3>& Boxes, const std::array<QLineEdit*, 3>& Commands) {
+void Follow(const TPerSlot<QWidget*>& Boxes, const TPerSlot<QLineEdit*>& Commands) {
   for (std::size_t slot = 0; slot < Boxes.size(); ++slot) {
     QWidget* box = Boxes[slot];
     const auto show = [box](const QString& Command) { box->setToolTip(ToolTip(Command)); };

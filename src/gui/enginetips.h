@@ -2,9 +2,9 @@
 // tooltip, kept current as the settings window's command boxes change.
 #pragma once
 
-#include <QString>
+#include "settings/engineslots.h"
 
-#include <array>
+#include <QString>
 
 class QLineEdit;
 class QWidget;
@@ -16,6 +16,6 @@ QString ToolTip(const QString& Command);
 
 // Boxes[i] follows Commands[i]; all live as long as each other (the two
 // windows' controls, for the whole run).
-void Follow(const std::array<QWidget*, 3>& Boxes, const std::array<QLineEdit*, 3>& Commands);
+void Follow(const TPerSlot<QWidget*>& Boxes, const TPerSlot<QLineEdit*>& Commands);
 
 }  // namespace enginetips

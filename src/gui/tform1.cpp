@@ -150,7 +150,7 @@ void TForm1::FormCreate() {
 
 void TForm1::AddCommandAids() {
   QWidget* previous = Edit7;
-  const std::array<TEdit*, 3> boxes{Edit1, Edit2, Edit3};
+  const TPerSlot<TEdit*> boxes{Edit1, Edit2, Edit3};
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     // In the free space between the box (ending at 550) and the engine's label (at 626).
     PresetButtons[i] = new TPresetButton(*boxes[i], this);

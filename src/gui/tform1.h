@@ -11,11 +11,11 @@
 #pragma once
 
 #include "panes/browserpane.h"
+#include "settings/engineslots.h"
 #include "settings/settingsview.h"
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 class QCheckBox;
@@ -76,8 +76,8 @@ class TForm1 : public QWidget, public TSettingsView {
   QLabel* Image1 = nullptr;
   // Beside and under the command boxes of slots 1 to 3, after the design's
   // controls in the tab order.
-  std::array<TPresetButton*, 3> PresetButtons{};
-  std::array<TCommandWarning*, 3> CommandWarnings{};
+  TPerSlot<TPresetButton*> PresetButtons{};
+  TPerSlot<TCommandWarning*> CommandWarnings{};
 
  protected:
   void showEvent(QShowEvent* Event) override;

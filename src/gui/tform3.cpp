@@ -218,7 +218,7 @@ void TForm3::LoadPreferences() {
 }
 
 void TForm3::WirePaneBrowsing() {
-  const std::array<TWebBrowser*, 3> panes{WebBrowser1, WebBrowser2, WebBrowser3};
+  const TPerSlot<TWebBrowser*> panes{WebBrowser1, WebBrowser2, WebBrowser3};
   for (std::size_t index = 0; index < panes.size(); ++index) {
     TWebBrowser* pane = panes[index];
     int& zoom = FState.Preferences.ZoomPercent[index];

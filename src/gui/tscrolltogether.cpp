@@ -36,7 +36,7 @@ const QString kMeasure = QStringLiteral(
 
 }  // namespace
 
-TScrollTogether::TScrollTogether(const std::array<QWebEngineView*, 3>& Panes, TPreferences& Preferences,
+TScrollTogether::TScrollTogether(const TPerSlot<QWebEngineView*>& Panes, TPreferences& Preferences,
                                  std::function<void()> Save, QObject* Parent)
     : QObject(Parent), FPreferences(Preferences), FSave(std::move(Save)) {
   FClock.start();

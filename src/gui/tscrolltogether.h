@@ -11,12 +11,13 @@
 // window; the panes may go first.
 #pragma once
 
+#include "settings/engineslots.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QVariant>
 
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -28,7 +29,7 @@ class TScrollTogether : public QObject {
   Q_OBJECT
  public:
   // Save writes the preferences after the action changed them.
-  TScrollTogether(const std::array<QWebEngineView*, 3>& Panes, TPreferences& Preferences, std::function<void()> Save,
+  TScrollTogether(const TPerSlot<QWebEngineView*>& Panes, TPreferences& Preferences, std::function<void()> Save,
                   QObject* Parent);
 
   QAction* Action() const { return FAction; }
@@ -47,16 +48,16 @@ class TScrollTogether : public QObject {
   void Measured(std::size_t Index, const QVariant& Answer, quint64 Round);
   void Move(quint64 Round);
 
-  std::array<QPointer<QWebEngineView>, 3> FPanes;
+  TPerSlot<QPointer<QWebEngineView>> FPanes;
   TPreferences& FPreferences;
   std::function<void()> FSave;
   QAction* FAction = nullptr;
   QElapsedTimer FClock;
-  std::array<qint64, 3> FLastInput{-1, -1, -1};   // ms on FClock
+  TPerSlot<qint64> FLastInput{-1, -1, -1};   // ms on FClock
   // Where a round sent each pane, until the pane reports arriving there or
   // the user takes it over.
-  std::array<std::optional<double>, 3> FSentY;
-  std::array<double, 3> FLastY{0, 0, 0};
+  TPerSlot<std::optional<double>> FSentY;
+  TPerSlot<double> FLastY{0, 0, 0};
   // One round: every pane's [top, scrollable height] is measured, then the
   // others are moved to the source's fraction.
   // A round whose answers do not come (its page navigated away) is given up.
@@ -66,5 +67,5 @@ class TScrollTogether : public QObject {
   quint64 FRound = 0;
   qint64 FRoundStart = 0;  // ms on FClock
   int FWaiting = 0;
-  std::array<QVariantList, 3> FMeasures;
+  TPerSlot<QVariantList> FMeasures;
 };

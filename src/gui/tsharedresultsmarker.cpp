@@ -28,7 +28,7 @@ QWebEngineScript PageScript() {
 
 }  // namespace
 
-TSharedResultsMarker::TSharedResultsMarker(const std::array<QWebEnginePage*, 3>& Pages, TPreferences& Preferences,
+TSharedResultsMarker::TSharedResultsMarker(const TPerSlot<QWebEnginePage*>& Pages, TPreferences& Preferences,
                                            std::function<void()> Save, QObject* Parent)
     : QObject(Parent), FPreferences(Preferences), FSave(std::move(Save)) {
   const QWebEngineScript script = PageScript();

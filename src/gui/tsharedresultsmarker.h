@@ -10,12 +10,12 @@
 // first, and no page is called from inside a script answer.
 #pragma once
 
+#include "settings/engineslots.h"
 #include "sharedresults/sharedmarks.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <array>
 #include <functional>
 
 class QAction;
@@ -26,7 +26,7 @@ class TSharedResultsMarker : public QObject {
   Q_OBJECT
  public:
   // Save writes the preferences after the action changed them.
-  TSharedResultsMarker(const std::array<QWebEnginePage*, 3>& Pages, TPreferences& Preferences,
+  TSharedResultsMarker(const TPerSlot<QWebEnginePage*>& Pages, TPreferences& Preferences,
                        std::function<void()> Save, QObject* Parent);
 
   QAction* Action() const { return FAction; }
@@ -44,11 +44,11 @@ class TSharedResultsMarker : public QObject {
   void Apply(quint64 Round);
   void Applied(quint64 Round);
 
-  std::array<QPointer<QWebEnginePage>, 3> FPages;
+  TPerSlot<QPointer<QWebEnginePage>> FPages;
   TPreferences& FPreferences;
   std::function<void()> FSave;
   QAction* FAction = nullptr;
   quint64 FRound = 0;
   int FWaiting = 0;
-  std::array<TPaneLinks, 3> FLinks;
+  TPerSlot<TPaneLinks> FLinks;
 };

@@ -15,11 +15,11 @@
 // borrows the panes for the duration of the call. UI thread only.
 #pragma once
 
-#include <array>
 #include <optional>
 
 #include "panes/browserpane.h"
 #include "panes/mainwindowview.h"
+#include "settings/engineslots.h"
 
 struct TScreenPoint {
   int X = 0;
@@ -34,7 +34,7 @@ struct THoverContext {
   // counts as the point (0, 0).
   std::optional<TScreenPoint> Cursor;
   // WebBrowser1..WebBrowser3; a null pane is skipped.
-  std::array<TBrowserPane*, 3> Panes{};
+  TPerSlot<TBrowserPane*> Panes{};
 };
 
 // Whether Cursor lies inside the pane's screen rectangle: Left <= X < Right

@@ -10,7 +10,7 @@ bool ValidSlot(int Slot) { return Slot >= 1 && Slot <= 3; }
 
 }  // namespace
 
-TPageCompletion::TPageCompletion(const std::array<TBrowserPane*, 3>& Panes,
+TPageCompletion::TPageCompletion(const TPerSlot<TBrowserPane*>& Panes,
                                  TPaneDoneFlags& Flags,
                                  const TSettings& Settings,
                                  TMainWindowView& View,
@@ -23,7 +23,7 @@ TPageCompletion::TPageCompletion(const std::array<TBrowserPane*, 3>& Panes,
 
 void TPageCompletion::BindEvents() {
   for (int Slot = 1; Slot <= 3; ++Slot) {
-    TBrowserPane* Pane = FPanes[Slot - 1];
+    TBrowserPane* Pane = FPanes[SlotIndex(Slot)];
     if (Pane == nullptr) continue;
     Pane->OnBeforeNavigate2 = [this, Slot] { BeforeNavigate2(Slot); };
     Pane->OnDocumentComplete = [this, Slot] { DocumentComplete(Slot); };
@@ -37,7 +37,7 @@ void TPageCompletion::BeforeNavigate2(int Slot) {
 
 void TPageCompletion::DocumentComplete(int Slot) {
   if (!ValidSlot(Slot)) return;
-  TBrowserPane* Pane = FPanes[Slot - 1];
+  TBrowserPane* Pane = FPanes[SlotIndex(Slot)];
   if (Pane == nullptr) return;
 
   if (!Pane->HasDocument()) return;

@@ -26,13 +26,13 @@
 // UI thread only.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 
 #include "panes/browserpane.h"
 #include "panes/mainwindowview.h"
 #include "panes/panedone.h"
+#include "settings/engineslots.h"
 #include "settings/settings.h"
 
 class TPageCompletion {
@@ -41,7 +41,7 @@ class TPageCompletion {
   using TSearchCommand = std::function<std::u16string(int Slot)>;
 
   // Panes[0..2] are WebBrowser1..WebBrowser3; a null pane is ignored.
-  explicit TPageCompletion(const std::array<TBrowserPane*, 3>& Panes,
+  explicit TPageCompletion(const TPerSlot<TBrowserPane*>& Panes,
                            TPaneDoneFlags& Flags, const TSettings& Settings,
                            TMainWindowView& View, TSearchCommand SearchCommand);
 
@@ -56,7 +56,7 @@ class TPageCompletion {
  private:
   bool OtherSlotDone(int Slot) const;
 
-  std::array<TBrowserPane*, 3> FPanes{};
+  TPerSlot<TBrowserPane*> FPanes{};
   TPaneDoneFlags& FFlags;
   const TSettings& FSettings;
   TMainWindowView& FView;
