@@ -19,8 +19,6 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -32,6 +30,8 @@
 
 namespace {
 
+using guitest::Evaluate;
+
 // Stands in for the desktop's default browser.
 class TDefaultBrowser : public QObject {
   Q_OBJECT
@@ -41,17 +41,6 @@ class TDefaultBrowser : public QObject {
  public Q_SLOTS:
   void Open(const QUrl& Url) { Opened.append(Url); }
 };
-
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
-}
 
 // The centre of the element with Id in Pane's widget coordinates.
 QPoint ElementCentre(TWebBrowser* Pane, const QString& Id) {
@@ -170,14 +159,7 @@ class PaneBrowsingTest : public QObject {
     QCursor::setPos(0, 0);  // off the window: hover focus stays out of the way
     QVERIFY(FServer.Listen());
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &FBrowser, "Open");
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Command('g') + QStringLiteral("\r\n") + Command('b') + QStringLiteral("\r\n") + Command('y') +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Command('g'), Command('b'), Command('y')));
     QVERIFY(Open());
     FForm3->CheckBox4->setChecked(false);
     FForm3->CheckBox5->setChecked(false);

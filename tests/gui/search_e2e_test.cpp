@@ -13,8 +13,6 @@
 #include "testhttpserver.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QToolButton>
 #include <QUrlQuery>
@@ -22,6 +20,8 @@
 #include <memory>
 
 namespace {
+
+using guitest::Evaluate;
 
 // Types Text into Widget one key event per character, as a keyboard would,
 // non-ASCII letters included.
@@ -32,18 +32,6 @@ void Type(QWidget* Widget, const QString& Text) {
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
     QApplication::sendEvent(Widget, &release);
   }
-}
-
-// The value Script gives in Pane's page.
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
 }
 
 }  // namespace
@@ -93,14 +81,7 @@ class SearchEndToEndTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(FServer.Listen());
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Command('g') + QStringLiteral("\r\n") + Command('b') + QStringLiteral("\r\n") + Command('y') +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Command('g'), Command('b'), Command('y')));
 
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));

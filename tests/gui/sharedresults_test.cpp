@@ -16,7 +16,6 @@
 #include "testhttpserver.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QMenu>
@@ -26,6 +25,8 @@
 #include <memory>
 
 namespace {
+
+using guitest::Evaluate;
 
 struct TResult {
   const char* Id;
@@ -95,18 +96,6 @@ THttpResponse Serve(const THttpRequest& Request) {
   }
   body += "</body></html>";
   return response;
-}
-
-// The value Script gives in Pane's page (the page's own world).
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
 }
 
 // "id=marks" for every link of the pane's page, in page order.
@@ -179,16 +168,9 @@ class SharedResultsTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(FServer.Listen());
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Url("www.google.com", QStringLiteral("/search?q=")) + QStringLiteral("\r\n") +
-                Url("www.bing.com", QStringLiteral("/search?q=")) + QStringLiteral("\r\n") +
-                Url("search.yahoo.com", QStringLiteral("/search?p=")) +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Url("www.google.com", QStringLiteral("/search?q=")),
+                                   Url("www.bing.com", QStringLiteral("/search?q=")),
+                                   Url("search.yahoo.com", QStringLiteral("/search?p="))));
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
   }
