@@ -8,12 +8,15 @@
 #include "gui/tform1.h"
 #include "gui/tform3.h"
 #include "gui/threadsupport.h"
+#include "gui/twebbrowser.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 
 namespace guitest {
@@ -71,6 +74,27 @@ bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs) {
     RunLoop(10);
   }
   return true;
+}
+
+bool WriteSettings(const QString& Command1, const QString& Command2, const QString& Command3) {
+  const QString folder = Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
+  if (!QDir().mkpath(folder)) return false;
+  QFile file(folder + QStringLiteral("/vrk.txt"));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const QString text = Command1 + QStringLiteral("\r\n") + Command2 + QStringLiteral("\r\n") + Command3 +
+                       QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n");
+  return file.write(text.toLatin1()) == text.size() && file.flush();
+}
+
+QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
+  QVariant result;
+  bool answered = false;
+  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
+    result = Value;
+    answered = true;
+  });
+  WaitFor([&] { return answered; });
+  return result;
 }
 
 void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,

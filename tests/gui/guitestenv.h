@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QtTest>
 
 #include <functional>
@@ -15,6 +16,7 @@
 class TApplicationState;
 class TForm1;
 class TForm3;
+class TWebBrowser;
 
 namespace guitest {
 
@@ -32,6 +34,14 @@ QStringList TakeErrors();
 void RunLoop(int Ms);
 // Processes events until Condition holds or TimeoutMs passes; answers Condition.
 bool WaitFor(const std::function<bool()>& Condition, int TimeoutMs = 20000);
+
+// Writes the settings file with the three engine Commands, both options on
+// and the scroll distances 150, 100 and 120; call before OpenWindows.
+// Answers whether the file was written.
+bool WriteSettings(const QString& Command1, const QString& Command2, const QString& Command3);
+// The value Script gives in Pane's page (the page's own world), once the
+// page has answered.
+QVariant Evaluate(TWebBrowser* Pane, const QString& Script);
 
 // Makes the program's state and its two windows through main()'s start-up.
 void OpenWindows(std::unique_ptr<TApplicationState>& State, std::unique_ptr<TForm3>& Form3,

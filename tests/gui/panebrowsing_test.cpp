@@ -14,16 +14,13 @@
 #include "gui/tprogressline.h"
 #include "gui/twebbrowser.h"
 #include "guitestenv.h"
+#include "testhttpserver.h"
 
 #include <QCheckBox>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <QToolButton>
 #include <QWebEngineHistory>
@@ -33,83 +30,7 @@
 
 namespace {
 
-// Every request is recorded with its headers. /g/... pages are wider than
-// any pane, carry two links where a scrolled page shows them and the word "solar" three times; /slow is
-// answered only when the test releases it.
-class TLoopbackServer : public QObject {
- public:
-  TLoopbackServer() {
-    connect(&FServer, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      }
-    });
-  }
-
-  bool Listen() { return FServer.listen(QHostAddress::LocalHost); }
-  quint16 Port() const { return FServer.serverPort(); }
-  QString Url(const QString& Host, const QString& Target) const {
-    return QStringLiteral("http://%1:%2%3").arg(Host).arg(Port()).arg(Target);
-  }
-
-  // "host target" of every request, in arrival order.
-  QStringList Requests;
-  QByteArray LastUserAgent;
-  QByteArray LastAcceptLanguage;
-
- private:
-  void Serve(QTcpSocket* Socket) {
-    QByteArray& buffer = FBuffers[Socket];
-    buffer += Socket->readAll();
-    if (!buffer.contains("\r\n\r\n")) return;
-    const QByteArray request = buffer;
-    FBuffers.remove(Socket);
-    const QByteArray target = request.split(' ').value(1);
-    QByteArray host;
-    for (const QByteArray& line : request.split('\n')) {
-      const QByteArray header = line.trimmed();
-      const int colon = header.indexOf(':');
-      if (colon < 0) continue;
-      const QByteArray name = header.left(colon).toLower();
-      const QByteArray value = header.mid(colon + 1).trimmed();
-      if (name == "host") host = value.left(value.indexOf(':'));
-      if (name == "user-agent") LastUserAgent = value;
-      if (name == "accept-language") LastAcceptLanguage = value;
-    }
-    Requests.append(QString::fromLatin1(host + ' ' + target));
-    if (target == "/slow") return;  // never answered: the load goes on until stopped
-    if (target == "/g/file.zip") {
-      Socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/zip\r\nContent-Disposition: attachment; "
-                    "filename=file.zip\r\nContent-Length: 4\r\nConnection: close\r\n\r\nPK\x05\x06");
-      Socket->disconnectFromHost();
-      return;
-    }
-    if (!target.startsWith("/g/")) {
-      Socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-      Socket->disconnectFromHost();
-      return;
-    }
-    const QByteArray base = "http://www.engine.test:" + QByteArray::number(Port());
-    const QByteArray body =
-        "<!doctype html><html><head><title>" + target +
-        "</title></head><body style='margin:0;padding-left:200px;font:16px sans-serif'>"
-        "<p><a id=plain href='" + base + "/g/followed'>plain link</a></p>"
-        "<p><a id=blank target=_blank href='" + base + "/g/blank'>new window link</a></p>"
-        "<p><a id=script href='#' onclick=\"window.open('" + base + "/g/popup');return false\">script window</a></p>"
-        "<p><a id=download href='" + base + "/g/file.zip'>download</a></p>"
-        "<p id=words>solar panels, solar roofs and solar farms</p>"
-        "<div style='width:3000px;height:2000px'></div>" +
-        (target == "/g/pop-up" ? "<script>window.open('" + base + "/g/unasked')</script>" : QByteArray()) +
-        "</body></html>";
-    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
-    Socket->disconnectFromHost();
-  }
-
-  QTcpServer FServer;
-  QMap<QTcpSocket*, QByteArray> FBuffers;
-};
+using guitest::Evaluate;
 
 // Stands in for the desktop's default browser.
 class TDefaultBrowser : public QObject {
@@ -120,17 +41,6 @@ class TDefaultBrowser : public QObject {
  public Q_SLOTS:
   void Open(const QUrl& Url) { Opened.append(Url); }
 };
-
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
-}
 
 // The centre of the element with Id in Pane's widget coordinates.
 QPoint ElementCentre(TWebBrowser* Pane, const QString& Id) {
@@ -151,11 +61,50 @@ class PaneBrowsingTest : public QObject {
   Q_OBJECT
 
  private:
-  TLoopbackServer FServer;
+  // "host target" of every request, in arrival order.
+  QStringList FRequests;
+  QByteArray FLastUserAgent;
+  QByteArray FLastAcceptLanguage;
+  TTestHttpServer FServer{[this](const THttpRequest& Request) { return Serve(Request); }};
   TDefaultBrowser FBrowser;
   std::unique_ptr<TApplicationState> FState;
   std::unique_ptr<TForm3> FForm3;
   std::unique_ptr<TForm1> FForm1;
+
+  // Every request is recorded with its headers. /g/... pages are wider than
+  // any pane, carry two links where a scrolled page shows them and the word
+  // "solar" three times; /slow is never answered.
+  THttpResponse Serve(const THttpRequest& Request) {
+    const QByteArray& target = Request.Target;
+    FLastUserAgent = Request.Headers.value("user-agent", FLastUserAgent);
+    FLastAcceptLanguage = Request.Headers.value("accept-language", FLastAcceptLanguage);
+    FRequests.append(QString::fromLatin1(Request.Host + ' ' + target));
+    THttpResponse response;
+    if (target == "/slow") {
+      response.Held = true;  // the load goes on until stopped
+      return response;
+    }
+    if (target == "/g/file.zip") {
+      response.ContentType = "application/zip";
+      response.ExtraHeaders = "Content-Disposition: attachment; filename=file.zip\r\n";
+      response.Body = QByteArray("PK\x05\x06", 4);
+      return response;
+    }
+    if (!target.startsWith("/g/")) return TTestHttpServer::NotFound();
+    const QByteArray base = "http://www.engine.test:" + QByteArray::number(FServer.Port());
+    response.Body =
+        "<!doctype html><html><head><title>" + target +
+        "</title></head><body style='margin:0;padding-left:200px;font:16px sans-serif'>"
+        "<p><a id=plain href='" + base + "/g/followed'>plain link</a></p>"
+        "<p><a id=blank target=_blank href='" + base + "/g/blank'>new window link</a></p>"
+        "<p><a id=script href='#' onclick=\"window.open('" + base + "/g/popup');return false\">script window</a></p>"
+        "<p><a id=download href='" + base + "/g/file.zip'>download</a></p>"
+        "<p id=words>solar panels, solar roofs and solar farms</p>"
+        "<div style='width:3000px;height:2000px'></div>" +
+        (target == "/g/pop-up" ? "<script>window.open('" + base + "/g/unasked')</script>" : QByteArray()) +
+        "</body></html>";
+    return response;
+  }
 
   TWebBrowser* Pane() const { return FForm3->WebBrowser1; }
   QWidget* Page() const { return Pane()->focusProxy(); }
@@ -210,14 +159,7 @@ class PaneBrowsingTest : public QObject {
     QCursor::setPos(0, 0);  // off the window: hover focus stays out of the way
     QVERIFY(FServer.Listen());
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &FBrowser, "Open");
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Command('g') + QStringLiteral("\r\n") + Command('b') + QStringLiteral("\r\n") + Command('y') +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Command('g'), Command('b'), Command('y')));
     QVERIFY(Open());
     FForm3->CheckBox4->setChecked(false);
     FForm3->CheckBox5->setChecked(false);
@@ -230,11 +172,11 @@ class PaneBrowsingTest : public QObject {
   }
 
   void identityOnTheWireIsChromiumsAndTheUsersLanguage() {
-    QVERIFY(!FServer.LastUserAgent.isEmpty());
-    QVERIFY2(!FServer.LastUserAgent.contains("QtWebEngine"), FServer.LastUserAgent.constData());
-    QVERIFY(FServer.LastUserAgent.contains("Chrome/"));
-    QVERIFY(!FServer.LastAcceptLanguage.isEmpty());
-    qInfo() << "User-Agent:" << FServer.LastUserAgent << "Accept-Language:" << FServer.LastAcceptLanguage;
+    QVERIFY(!FLastUserAgent.isEmpty());
+    QVERIFY2(!FLastUserAgent.contains("QtWebEngine"), FLastUserAgent.constData());
+    QVERIFY(FLastUserAgent.contains("Chrome/"));
+    QVERIFY(!FLastAcceptLanguage.isEmpty());
+    qInfo() << "User-Agent:" << FLastUserAgent << "Accept-Language:" << FLastAcceptLanguage;
   }
 
   void resultPageIsScrolledAndConsentHostIsNot() {
@@ -294,9 +236,9 @@ class PaneBrowsingTest : public QObject {
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/followed"));
     QVERIFY(Navigated([&] { QTest::mouseClick(Page(), Qt::BackButton); }));
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/search"));
-    const int requests = FServer.Requests.size();
+    const int requests = FRequests.size();
     QVERIFY(Navigated([&] { QTest::keyClick(Page(), Qt::Key_F5); }));
-    QCOMPARE(FServer.Requests.size(), requests + 1);
+    QCOMPARE(FRequests.size(), requests + 1);
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/search"));
   }
 
@@ -319,7 +261,7 @@ class PaneBrowsingTest : public QObject {
     }));
     QTest::qWait(500);
     QCOMPARE(FBrowser.Opened, QList<QUrl>());
-    QVERIFY(!FServer.Requests.join(QLatin1Char(' ')).contains(QStringLiteral("/g/unasked")));
+    QVERIFY(!FRequests.join(QLatin1Char(' ')).contains(QStringLiteral("/g/unasked")));
     QCOMPARE(Pane()->url().path(), QStringLiteral("/g/pop-up"));
   }
 
@@ -357,12 +299,12 @@ class PaneBrowsingTest : public QObject {
     const QStringList texts = MenuTexts(*menu);
     const QString search = u"Search for \u201Csolar panels, solar roofs and s\u2026\u201D"_qs;
     QCOMPARE(texts.mid(3, 2), (QStringList{u"Copy"_qs, search}));
-    const int requests = FServer.Requests.size();
+    const int requests = FRequests.size();
     for (QAction* action : menu->actions()) {
       if (action->text() == search) action->trigger();
     }
-    QVERIFY(guitest::WaitFor([&] { return FServer.Requests.size() > requests; }));
-    QCOMPARE(FServer.Requests.at(requests),
+    QVERIFY(guitest::WaitFor([&] { return FRequests.size() > requests; }));
+    QCOMPARE(FRequests.at(requests),
              u"www.engine.test /g/search?q=solar%20panels,%20solar%20roofs%20and%20solar%20farms"_qs);
     QVERIFY(guitest::WaitFor([&] { return FState->PaneDone.PaneDone(1) && FForm3->Edit4->text().isEmpty(); }));
   }

@@ -10,13 +10,10 @@
 #include "gui/tform3.h"
 #include "gui/twebbrowser.h"
 #include "guitestenv.h"
+#include "testhttpserver.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QMap>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QToolButton>
 #include <QUrlQuery>
 
@@ -24,64 +21,7 @@
 
 namespace {
 
-// A small HTTP server: every request is answered and closed. Result pages
-// (/g/, /b/, /y/) are wider than any pane and report their scroll position
-// to /report when they are scrolled.
-class TLoopbackServer : public QObject {
- public:
-  TLoopbackServer() {
-    connect(&FServer, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      }
-    });
-  }
-
-  bool Listen() { return FServer.listen(QHostAddress::LocalHost); }
-  quint16 Port() const { return FServer.serverPort(); }
-
-  // Request targets of the result pages, in arrival order.
-  QStringList Searches;
-  // Every request target, in arrival order.
-  QStringList Targets;
-  // The last scroll position each engine's page reported.
-  QMap<QString, int> Reports;
-
- private:
-  void Serve(QTcpSocket* Socket) {
-    QByteArray& buffer = FBuffers[Socket];
-    buffer += Socket->readAll();
-    if (!buffer.contains("\r\n\r\n")) return;
-    const QByteArray target = buffer.split(' ').value(1);
-    FBuffers.remove(Socket);
-    Targets.append(QString::fromLatin1(target));
-    QByteArray body;
-    QByteArray type = "text/html; charset=utf-8";
-    if (target.startsWith("/report?")) {
-      const QUrlQuery query(QString::fromLatin1(target.mid(8)));
-      Reports[query.queryItemValue(QStringLiteral("engine"))] = query.queryItemValue(QStringLiteral("x")).toInt();
-      type = "text/plain";
-    } else if (target.size() > 3 && target[0] == '/' && target[2] == '/' && QByteArray("gby").contains(target[1])) {
-      Searches.append(QString::fromLatin1(target));
-      const char engine = target[1];
-      body = "<!doctype html><html><head><title>result</title></head>"
-             "<body style='margin:0'><div style='width:3000px;height:2000px'>results</div><script>"
-             "addEventListener('scroll', () => fetch('/report?engine=" +
-             QByteArray(1, engine) + "&x=' + Math.round(scrollX)));</script></body></html>";
-    } else {
-      Socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-      Socket->disconnectFromHost();
-      return;
-    }
-    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
-    Socket->disconnectFromHost();
-  }
-
-  QTcpServer FServer;
-  QMap<QTcpSocket*, QByteArray> FBuffers;
-};
+using guitest::Evaluate;
 
 // Types Text into Widget one key event per character, as a keyboard would,
 // non-ASCII letters included.
@@ -94,44 +34,54 @@ void Type(QWidget* Widget, const QString& Text) {
   }
 }
 
-// The value Script gives in Pane's page.
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
-}
-
 }  // namespace
 
 class SearchEndToEndTest : public QObject {
   Q_OBJECT
 
  private:
-  TLoopbackServer FServer;
+  // Request targets of the result pages, in arrival order.
+  QStringList FSearches;
+  // Every request target, in arrival order.
+  QStringList FTargets;
+  // The last scroll position each engine's page reported.
+  QMap<QString, int> FReports;
+  TTestHttpServer FServer{[this](const THttpRequest& Request) { return Serve(Request); }};
   std::unique_ptr<TApplicationState> FState;
   std::unique_ptr<TForm3> FForm3;
   std::unique_ptr<TForm1> FForm1;
 
+  // Result pages (/g/, /b/, /y/) are wider than any pane and report their
+  // scroll position to /report when they are scrolled.
+  THttpResponse Serve(const THttpRequest& Request) {
+    const QByteArray& target = Request.Target;
+    FTargets.append(QString::fromLatin1(target));
+    THttpResponse response;
+    if (target.startsWith("/report?")) {
+      const QUrlQuery query(QString::fromLatin1(target.mid(8)));
+      FReports[query.queryItemValue(QStringLiteral("engine"))] = query.queryItemValue(QStringLiteral("x")).toInt();
+      response.ContentType = "text/plain";
+    } else if (target.size() > 3 && target[0] == '/' && target[2] == '/' && QByteArray("gby").contains(target[1])) {
+      FSearches.append(QString::fromLatin1(target));
+      const char engine = target[1];
+      response.Body = "<!doctype html><html><head><title>result</title></head>"
+                      "<body style='margin:0'><div style='width:3000px;height:2000px'>results</div><script>"
+                      "addEventListener('scroll', () => fetch('/report?engine=" +
+                      QByteArray(1, engine) + "&x=' + Math.round(scrollX)));</script></body></html>";
+    } else {
+      response = TTestHttpServer::NotFound();
+    }
+    return response;
+  }
+
   QString Command(char Engine) const {
-    return QStringLiteral("http://127.0.0.1:%1/%2/search?q=").arg(FServer.Port()).arg(QLatin1Char(Engine));
+    return FServer.Url(QStringLiteral("127.0.0.1"), QStringLiteral("/%1/search?q=").arg(QLatin1Char(Engine)));
   }
 
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(FServer.Listen());
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Command('g') + QStringLiteral("\r\n") + Command('b') + QStringLiteral("\r\n") + Command('y') +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Command('g'), Command('b'), Command('y')));
 
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
@@ -151,31 +101,31 @@ class SearchEndToEndTest : public QObject {
     Type(FForm3->Edit5, QStringLiteral("\"used parts\" diy"));
     QTest::keyClick(FForm3->Edit4, Qt::Key_Return);
 
-    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 3; }));
+    QVERIFY(guitest::WaitFor([&] { return FReports.size() == 3; }));
     QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty() && FForm3->Edit5->text().isEmpty(); }));
     QTest::qWait(300);  // no second request may follow
     const QString query = QStringLiteral("caf%C3%A9%20100%25%20C%23%20-%22used%20parts%22%20-diy");
-    QStringList searches = FServer.Searches;
+    QStringList searches = FSearches;
     searches.sort();
     QCOMPARE(searches, (QStringList{QStringLiteral("/b/search?q=") + query, QStringLiteral("/g/search?q=") + query,
                                     QStringLiteral("/y/search?q=") + query}));
-    QCOMPARE(FServer.Reports.value(QStringLiteral("g")), 150);
-    QCOMPARE(FServer.Reports.value(QStringLiteral("b")), 100);
-    QCOMPARE(FServer.Reports.value(QStringLiteral("y")), 120);
+    QCOMPARE(FReports.value(QStringLiteral("g")), 150);
+    QCOMPARE(FReports.value(QStringLiteral("b")), 100);
+    QCOMPARE(FReports.value(QStringLiteral("y")), 120);
   }
 
   void badCommandLeavesItsPaneAlone() {
-    FServer.Searches.clear();
-    FServer.Reports.clear();
+    FSearches.clear();
+    FReports.clear();
     // No scheme: slot 2 cannot build a URL.
     FForm1->Edit2->setText(QStringLiteral("127.0.0.1/b/search?q="));
     const QUrl paneTwoBefore = FForm3->WebBrowser2->url();
     FForm3->Edit4->setText(QStringLiteral("red apple"));
     FForm3->SpeedButton1->click();
 
-    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 2; }));
+    QVERIFY(guitest::WaitFor([&] { return FReports.size() == 2; }));
     QTest::qWait(500);
-    QStringList searches = FServer.Searches;
+    QStringList searches = FSearches;
     searches.sort();
     QCOMPARE(searches, (QStringList{QStringLiteral("/g/search?q=red%20apple"), QStringLiteral("/y/search?q=red%20apple")}));
     QCOMPARE(FForm3->WebBrowser2->url(), paneTwoBefore);
@@ -186,12 +136,12 @@ class SearchEndToEndTest : public QObject {
   }
 
   void queryCharactersKeepTheirMeaning() {
-    FServer.Searches.clear();
-    FServer.Reports.clear();
+    FSearches.clear();
+    FReports.clear();
     FForm3->Edit4->setText(QStringLiteral("C++ AT&T a=b"));
     FForm3->SpeedButton1->click();
-    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 3; }));
-    QVERIFY(FServer.Searches.contains(QStringLiteral("/g/search?q=C%2B%2B%20AT%26T%20a%3Db")));
+    QVERIFY(guitest::WaitFor([&] { return FReports.size() == 3; }));
+    QVERIFY(FSearches.contains(QStringLiteral("/g/search?q=C%2B%2B%20AT%26T%20a%3Db")));
   }
 
   void hostileCommandsReachNothing() {
@@ -204,18 +154,18 @@ class SearchEndToEndTest : public QObject {
         QStringLiteral("http://bad host/../../../../../../etc/passwd#"),
     };
     for (const QString& command : hostile) {
-      FServer.Targets.clear();
+      FTargets.clear();
       FForm1->Edit1->setText(command);
       const QUrl before = FForm3->WebBrowser1->url();
       FForm3->Edit4->setText(QStringLiteral("red apple"));
       FForm3->SpeedButton1->click();
       // The pane refuses such URLs on its own too.
       FForm3->WebBrowser1->Navigate(command.toStdU16String());
-      QVERIFY(guitest::WaitFor([&] { return FServer.Searches.size() >= 2; }));
+      QVERIFY(guitest::WaitFor([&] { return FSearches.size() >= 2; }));
       QTest::qWait(1000);
       QCOMPARE(FForm3->WebBrowser1->url(), before);
-      for (const QString& target : FServer.Targets) QVERIFY2(!target.startsWith(QStringLiteral("/leak/")), qPrintable(target));
-      FServer.Searches.clear();
+      for (const QString& target : FTargets) QVERIFY2(!target.startsWith(QStringLiteral("/leak/")), qPrintable(target));
+      FSearches.clear();
     }
     FForm1->Edit1->setText(Command('g'));
     FForm3->Edit4->clear();
@@ -223,14 +173,14 @@ class SearchEndToEndTest : public QObject {
   }
 
   void untickedEngineGetsNoRequest() {
-    FServer.Searches.clear();
-    FServer.Reports.clear();
+    FSearches.clear();
+    FReports.clear();
     FForm3->CheckBox4->setChecked(false);
     FForm3->Edit4->setText(QStringLiteral("solar"));
     FForm3->SpeedButton1->click();
-    QVERIFY(guitest::WaitFor([&] { return FServer.Reports.size() == 2; }));
+    QVERIFY(guitest::WaitFor([&] { return FReports.size() == 2; }));
     QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty(); }));
-    QStringList searches = FServer.Searches;
+    QStringList searches = FSearches;
     searches.sort();
     QCOMPARE(searches, (QStringList{QStringLiteral("/g/search?q=solar"), QStringLiteral("/y/search?q=solar")}));
     FForm3->CheckBox4->setChecked(true);

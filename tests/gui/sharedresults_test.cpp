@@ -13,20 +13,20 @@
 #include "gui/tsharedresultsmarker.h"
 #include "gui/twebbrowser.h"
 #include "guitestenv.h"
+#include "testhttpserver.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QMenu>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QUrlQuery>
 #include <QWheelEvent>
 
 #include <memory>
 
 namespace {
+
+using guitest::Evaluate;
 
 struct TResult {
   const char* Id;
@@ -70,73 +70,32 @@ QByteArray Wrapped(const QByteArray& Engine, const QByteArray& Target) {
   return "https://r.search.yahoo.com/_ylt=AwrE;_ylu=Y29s/RV=2/RE=1700000000/RO=10/RU=" + escaped + "/RK=2/RS=abc-";
 }
 
-// A small HTTP server that answers by the request's host name: result
-// pages for the three engines, and /tall pages (any host) that are higher
-// and wider than a pane.
-class TEngineServer : public QObject {
- public:
-  TEngineServer() {
-    connect(&FServer, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      }
-    });
+// Answers by the request's host name: result pages for the three engines,
+// and /tall pages (any host) that are higher and wider than a pane.
+THttpResponse Serve(const THttpRequest& Request) {
+  const QUrl target(QString::fromLatin1("http://x" + Request.Target));
+  const QUrlQuery query(target);
+  THttpResponse response;
+  if (target.path() == QLatin1String("/tall")) {
+    response.Body = "<!doctype html><html><body style='margin:0'><div style='width:3000px;height:" +
+                    query.queryItemValue(QStringLiteral("h")).toLatin1() + "px'>tall</div></body></html>";
+    return response;
   }
-
-  bool Listen() { return FServer.listen(QHostAddress::LocalHost); }
-  quint16 Port() const { return FServer.serverPort(); }
-
- private:
-  void Serve(QTcpSocket* Socket) {
-    QByteArray& buffer = FBuffers[Socket];
-    buffer += Socket->readAll();
-    if (!buffer.contains("\r\n\r\n")) return;
-    const QUrl target(QString::fromLatin1("http://x" + buffer.split(' ').value(1)));
-    QByteArray host;
-    for (const QByteArray& line : buffer.split('\n')) {
-      if (line.toLower().startsWith("host:")) host = line.mid(5).trimmed().split(':').value(0);
-    }
-    FBuffers.remove(Socket);
-    const QUrlQuery query(target);
-    QByteArray body;
-    if (target.path() == QLatin1String("/tall")) {
-      body = "<!doctype html><html><body style='margin:0'><div style='width:3000px;height:" +
-             query.queryItemValue(QStringLiteral("h")).toLatin1() + "px'>tall</div></body></html>";
-    } else {
-      const QByteArray engine = host.contains("google") ? "google" : host.contains("bing") ? "bing" : "yahoo";
-      const QByteArray words =
-          query.queryItemValue(engine == "yahoo" ? QStringLiteral("p") : QStringLiteral("q")).toLatin1();
-      body = "<!doctype html><html><head><meta charset='utf-8'><title>" + words + " - " + engine +
-             "</title></head><body style='font:14px/1.4 sans-serif;margin:12px'>"
-             "<div><a id='settings' href='/preferences'>Settings</a> <a id='script' href='javascript:void(0)'>Tools</a>"
-             "</div>";
-      for (const TResult& result : kResults.value(engine + '/' + words)) {
-        body += "<div style='margin:14px 0'><a id='" + QByteArray(result.Id) + "' href='" +
-                Wrapped(engine, result.Target) + "'><h3 style='margin:0;font-size:17px'>" + result.Target +
-                "</h3></a><div style='color:#2a6a2a'>" + result.Target + "</div></div>";
-      }
-      body += "</body></html>";
-    }
-    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
-    Socket->disconnectFromHost();
+  const QByteArray& host = Request.Host;
+  const QByteArray engine = host.contains("google") ? "google" : host.contains("bing") ? "bing" : "yahoo";
+  const QByteArray words = query.queryItemValue(engine == "yahoo" ? QStringLiteral("p") : QStringLiteral("q")).toLatin1();
+  QByteArray& body = response.Body;
+  body = "<!doctype html><html><head><meta charset='utf-8'><title>" + words + " - " + engine +
+         "</title></head><body style='font:14px/1.4 sans-serif;margin:12px'>"
+         "<div><a id='settings' href='/preferences'>Settings</a> <a id='script' href='javascript:void(0)'>Tools</a>"
+         "</div>";
+  for (const TResult& result : kResults.value(engine + '/' + words)) {
+    body += "<div style='margin:14px 0'><a id='" + QByteArray(result.Id) + "' href='" +
+            Wrapped(engine, result.Target) + "'><h3 style='margin:0;font-size:17px'>" + result.Target +
+            "</h3></a><div style='color:#2a6a2a'>" + result.Target + "</div></div>";
   }
-
-  QTcpServer FServer;
-  QMap<QTcpSocket*, QByteArray> FBuffers;
-};
-
-// The value Script gives in Pane's page (the page's own world).
-QVariant Evaluate(TWebBrowser* Pane, const QString& Script) {
-  QVariant result;
-  bool answered = false;
-  Pane->page()->runJavaScript(Script, [&](const QVariant& Value) {
-    result = Value;
-    answered = true;
-  });
-  guitest::WaitFor([&] { return answered; });
-  return result;
+  body += "</body></html>";
+  return response;
 }
 
 // "id=marks" for every link of the pane's page, in page order.
@@ -172,13 +131,13 @@ class SharedResultsTest : public QObject {
   Q_OBJECT
 
  private:
-  TEngineServer FServer;
+  TTestHttpServer FServer{Serve};
   std::unique_ptr<TApplicationState> FState;
   std::unique_ptr<TForm3> FForm3;
   std::unique_ptr<TForm1> FForm1;
 
   QString Url(const char* Host, const QString& PathAndQuery) const {
-    return QStringLiteral("http://%1:%2%3").arg(QLatin1String(Host)).arg(FServer.Port()).arg(PathAndQuery);
+    return FServer.Url(QLatin1String(Host), PathAndQuery);
   }
 
   std::array<TWebBrowser*, 3> Panes() const { return {FForm3->WebBrowser1, FForm3->WebBrowser2, FForm3->WebBrowser3}; }
@@ -209,16 +168,9 @@ class SharedResultsTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(FServer.Listen());
-    const QString folder = guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk");
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/vrk.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write((Url("www.google.com", QStringLiteral("/search?q=")) + QStringLiteral("\r\n") +
-                Url("www.bing.com", QStringLiteral("/search?q=")) + QStringLiteral("\r\n") +
-                Url("search.yahoo.com", QStringLiteral("/search?p=")) +
-                QStringLiteral("\r\nyes\r\nyes\r\n150\r\n100\r\n120\r\n"))
-                   .toLatin1());
-    file.close();
+    QVERIFY(guitest::WriteSettings(Url("www.google.com", QStringLiteral("/search?q=")),
+                                   Url("www.bing.com", QStringLiteral("/search?q=")),
+                                   Url("search.yahoo.com", QStringLiteral("/search?p="))));
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
   }
