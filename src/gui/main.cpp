@@ -5,6 +5,7 @@
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
 #include "app/utf8.h"
+#include "gui/chromiumflags.h"
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
@@ -25,6 +26,7 @@
 
 int main(int argc, char* argv[]) {
   startuplogging::QuietUnlessAsked();
+  chromiumflags::ShareRendererPerSite();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 
