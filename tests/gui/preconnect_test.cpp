@@ -1,31 +1,38 @@
-// Warming up the engines' connections while a search is typed: with the real
-// windows and panes, three loopback servers stand for three engines and
-// count the connections they get.
+// Warming up the engines while a search is typed: with the real windows and
+// panes, three loopback servers stand for three engines and count the
+// connections and requests they get.
 
+#include "gui/chromiumflags.h"
 #include "gui/tapplicationstate.h"
 #include "gui/tedit.h"
 #include "gui/tform1.h"
 #include "gui/tform3.h"
+#include "gui/twebbrowser.h"
 #include "guitestenv.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWebEnginePage>
 
 #include <array>
 #include <memory>
 
 namespace {
 
-// Counts connections and answers none of them.
+// Counts connections and records the requests ("GET /robots.txt"); answers
+// them only when told to, with a small text and a close.
 class TCountingServer : public QObject {
  public:
   TCountingServer() {
     connect(&FServer, &QTcpServer::newConnection, this, [this] {
       while (QTcpSocket* socket = FServer.nextPendingConnection()) {
         ++Connections;
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
       }
     });
@@ -34,10 +41,47 @@ class TCountingServer : public QObject {
   QString Command() const { return QStringLiteral("http://127.0.0.1:%1/search?q=").arg(FServer.serverPort()); }
 
   int Connections = 0;
+  QStringList Requests;
+  bool Answer = false;
 
  private:
+  void Serve(QTcpSocket* Socket) {
+    QByteArray& buffer = FBuffers[Socket];
+    buffer += Socket->readAll();
+    if (!buffer.contains("\r\n\r\n")) return;
+    const QList<QByteArray> words = buffer.left(buffer.indexOf("\r\n")).split(' ');
+    FBuffers.remove(Socket);
+    Requests.append(QString::fromLatin1(words.value(0) + ' ' + words.value(1)));
+    if (!Answer) return;
+    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
+    Socket->disconnectFromHost();
+  }
+
   QTcpServer FServer;
+  QHash<QTcpSocket*, QByteArray> FBuffers;
 };
+
+// The processes this one started, and theirs: the browser's renderers.
+QSet<qint64> DescendantPids() {
+  QHash<qint64, qint64> parents;
+  for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    // "pid (name) state ppid ...": the name may hold spaces, not ')'.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    parents.insert(entry.toLongLong(), fields.value(1).toLongLong());
+  }
+  QSet<qint64> found{QCoreApplication::applicationPid()};
+  for (qsizetype before = 0; before != found.size();) {
+    before = found.size();
+    for (auto it = parents.cbegin(); it != parents.cend(); ++it) {
+      if (found.contains(it.value())) found.insert(it.key());
+    }
+  }
+  found.remove(QCoreApplication::applicationPid());
+  return found;
+}
 
 }  // namespace
 
@@ -53,7 +97,10 @@ class PreconnectTest : public QObject {
   static QString DataFolder() { return guitest::Home() + QStringLiteral("/Documents/Orvandel/Varnesk/"); }
 
   void Open() {
-    for (TCountingServer& server : FServers) server.Connections = 0;
+    for (TCountingServer& server : FServers) {
+      server.Connections = 0;
+      server.Requests.clear();
+    }
     guitest::OpenWindows(FState, FForm3, FForm1);
     QVERIFY(guitest::ShowAndWaitForStartPages(*FForm3, *FState));
     FForm3->CheckBox5->setChecked(false);
@@ -63,6 +110,8 @@ class PreconnectTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
+    // As main() does, before the first page starts the browser.
+    chromiumflags::ShareRendererPerSite();
     for (TCountingServer& server : FServers) QVERIFY(server.Listen());
     QVERIFY(QDir().mkpath(DataFolder()));
     QFile file(DataFolder() + QStringLiteral("vrk.txt"));
@@ -71,7 +120,10 @@ class PreconnectTest : public QObject {
     file.write("yes\r\nyes\r\n150\r\n100\r\n120\r\n");
   }
 
-  void cleanup() { QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList()); }
+  void cleanup() {
+    QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList());
+    for (TCountingServer& server : FServers) server.Answer = false;
+  }
 
   void typingWarmsUpTheTickedEnginesOnly() {
     Open();
@@ -83,6 +135,30 @@ class PreconnectTest : public QObject {
     QVERIFY(guitest::WaitFor([&] { return FServers[0].Connections > 0 && FServers[1].Connections > 0; }, 10000));
     QTest::qWait(500);
     QCOMPARE(FServers[2].Connections, 0);
+  }
+
+  void firstSearchReusesTheWarmedProcess() {
+    for (TCountingServer& server : FServers) server.Answer = true;
+    Open();
+    FForm3->Edit4->setFocus();
+    QTest::keyClicks(FForm3->Edit4, QStringLiteral("red"));
+    const QStringList robots{QStringLiteral("GET /robots.txt")};
+    QVERIFY(guitest::WaitFor([&] { return FServers[0].Requests == robots && FServers[1].Requests == robots; }, 10000));
+    QTest::qWait(1000);  // the hidden pages commit
+    const QSet<qint64> warmed = DescendantPids();
+    QTest::keyClick(FForm3->Edit4, Qt::Key_Return);
+    QVERIFY(guitest::WaitFor([&] { return FForm3->Edit4->text().isEmpty(); }, 10000));
+    // The pane runs in a process that was there before the search.
+    QVERIFY(warmed.contains(FForm3->WebBrowser1->page()->renderProcessPid()));
+    QVERIFY(warmed.contains(FForm3->WebBrowser2->page()->renderProcessPid()));
+
+    // The next search only opens the connection again.
+    QTest::keyClicks(FForm3->Edit4, QStringLiteral("blue"));
+    for (TCountingServer* server : {&FServers[0], &FServers[1]}) {
+      QVERIFY(guitest::WaitFor([&] { return server->Requests.contains(QStringLiteral("HEAD /")); }, 10000));
+      QCOMPARE(server->Requests.count(QStringLiteral("GET /robots.txt")), 1);
+    }
+    QCOMPARE(FServers[2].Requests, QStringList());
   }
 
   void offWarmsUpNothing() {
