@@ -22,13 +22,14 @@ void TConnectionWarmer::Preconnect(const QUrl& Origin) {
       delete FPages.front().Page;
       FPages.erase(FPages.begin());
     }
-    FPages.push_back({origin, OpenPage(origin), false});
-    return;
+    FPages.push_back({origin, OpenPage(), TState::Loading});
+    return Load(FPages.back());
   }
   std::rotate(known, known + 1, FPages.end());
   TOriginPage& page = FPages.back();
+  if (page.State == TState::Failed) return Load(page);
   // A page still loading is opening the connection already.
-  if (!page.Loaded) return;
+  if (page.State == TState::Loading) return;
   // The origin goes in as a JSON string; failures (no network) are dropped.
   const QString literal = QString::fromUtf8(QJsonDocument(QJsonArray{origin}).toJson(QJsonDocument::Compact));
   page.Page->runJavaScript(QStringLiteral("fetch(") + literal +
@@ -37,7 +38,7 @@ void TConnectionWarmer::Preconnect(const QUrl& Origin) {
                            QWebEngineScript::ApplicationWorld);
 }
 
-QWebEnginePage* TConnectionWarmer::OpenPage(const QString& Origin) {
+QWebEnginePage* TConnectionWarmer::OpenPage() {
   auto* page = new QWebEnginePage(FProfile, this);
   // The page's own scripts never run; the HEAD request above runs in the
   // program's isolated world, which this setting leaves on.
@@ -46,11 +47,15 @@ QWebEnginePage* TConnectionWarmer::OpenPage(const QString& Origin) {
   settings->setAttribute(QWebEngineSettings::AutoLoadImages, false);
   settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-  connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool) {
+  connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool Ok) {
     for (TOriginPage& known : FPages) {
-      if (known.Page == page) known.Loaded = true;
+      if (known.Page == page) known.State = Ok ? TState::Loaded : TState::Failed;
     }
   });
-  page->load(QUrl(Origin + QStringLiteral("/robots.txt")));
   return page;
+}
+
+void TConnectionWarmer::Load(TOriginPage& Page) {
+  Page.State = TState::Loading;
+  Page.Page->load(QUrl(Page.Origin + QStringLiteral("/robots.txt")));
 }

@@ -11,7 +11,8 @@
 // navigation then reuses that process. That request carries the profile's
 // cookies for the engine, as the search itself will. Later, the same origin
 // only gets a HEAD request without credentials from that page, whose answer
-// nobody reads, to open the connection again. At most three origins keep a
+// nobody reads, to open the connection again; a page that failed to load
+// loads again instead. At most three origins keep a
 // page (the three slots); the one asked for least recently gives way.
 // UI thread only; owned by the main window, destroyed before the profile.
 #pragma once
@@ -34,14 +35,16 @@ class TConnectionWarmer : public QObject {
   void Preconnect(const QUrl& Origin);
 
  private:
+  enum class TState { Loading, Loaded, Failed };
   struct TOriginPage {
     QString Origin;
     QWebEnginePage* Page;
-    bool Loaded;
+    TState State;
   };
   static constexpr std::size_t kMaxPages = 3;
 
-  QWebEnginePage* OpenPage(const QString& Origin);
+  QWebEnginePage* OpenPage();
+  static void Load(TOriginPage& Page);
 
   QWebEngineProfile* FProfile;
   // Most recently asked for last.

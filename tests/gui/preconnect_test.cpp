@@ -24,8 +24,8 @@
 
 namespace {
 
-// Counts connections and records the requests ("GET /robots.txt"); answers
-// them only when told to, with a small text and a close.
+// Counts connections and records the requests ("GET /robots.txt"); leaves
+// them unanswered, answers them with a small text, or closes the connection.
 class TCountingServer : public QObject {
  public:
   TCountingServer() {
@@ -40,9 +40,11 @@ class TCountingServer : public QObject {
   bool Listen() { return FServer.listen(QHostAddress::LocalHost); }
   QString Command() const { return QStringLiteral("http://127.0.0.1:%1/search?q=").arg(FServer.serverPort()); }
 
+  enum class TAnswer { None, Text, Close };
+
   int Connections = 0;
   QStringList Requests;
-  bool Answer = false;
+  TAnswer Answer = TAnswer::None;
 
  private:
   void Serve(QTcpSocket* Socket) {
@@ -52,8 +54,8 @@ class TCountingServer : public QObject {
     const QList<QByteArray> words = buffer.left(buffer.indexOf("\r\n")).split(' ');
     FBuffers.remove(Socket);
     Requests.append(QString::fromLatin1(words.value(0) + ' ' + words.value(1)));
-    if (!Answer) return;
-    Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
+    if (Answer == TAnswer::None) return;
+    if (Answer == TAnswer::Text) Socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
     Socket->disconnectFromHost();
   }
 
@@ -122,7 +124,7 @@ class PreconnectTest : public QObject {
 
   void cleanup() {
     QCOMPARE(guitest::CloseWindows(FForm3, FForm1), QStringList());
-    for (TCountingServer& server : FServers) server.Answer = false;
+    for (TCountingServer& server : FServers) server.Answer = TCountingServer::TAnswer::None;
   }
 
   void typingWarmsUpTheTickedEnginesOnly() {
@@ -138,7 +140,7 @@ class PreconnectTest : public QObject {
   }
 
   void firstSearchReusesTheWarmedProcess() {
-    for (TCountingServer& server : FServers) server.Answer = true;
+    for (TCountingServer& server : FServers) server.Answer = TCountingServer::TAnswer::Text;
     Open();
     FForm3->Edit4->setFocus();
     QTest::keyClicks(FForm3->Edit4, QStringLiteral("red"));
@@ -159,6 +161,21 @@ class PreconnectTest : public QObject {
       QCOMPARE(server->Requests.count(QStringLiteral("GET /robots.txt")), 1);
     }
     QCOMPARE(FServers[2].Requests, QStringList());
+  }
+
+  void aFailedWarmUpLoadsAgain() {
+    FServers[0].Answer = TCountingServer::TAnswer::Close;
+    Open();
+    FForm3->Edit4->setFocus();
+    QTest::keyClicks(FForm3->Edit4, QStringLiteral("red"));
+    const QString robots = QStringLiteral("GET /robots.txt");
+    QVERIFY(guitest::WaitFor([&] { return FServers[0].Requests.contains(robots); }, 10000));
+    QTest::qWait(1000);  // the hidden page fails
+    QTest::keyClick(FForm3->Edit4, Qt::Key_Return);
+    QVERIFY(guitest::WaitFor([&] { return FServers[0].Requests.contains(QStringLiteral("GET /search?q=red")); }, 10000));
+    QTest::keyClicks(FForm3->Edit4, QStringLiteral(" apple"));
+    QVERIFY(guitest::WaitFor([&] { return FServers[0].Requests.count(robots) == 2; }, 10000));
+    QVERIFY(!FServers[0].Requests.contains(QStringLiteral("HEAD /")));
   }
 
   void offWarmsUpNothing() {
