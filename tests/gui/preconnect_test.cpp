@@ -190,6 +190,29 @@ class PreconnectTest : public QObject {
     for (const TCountingServer& server : FServers) QCOMPARE(server.Connections, 0);
     QFile::remove(file.fileName());
   }
+
+  void rendererPerSiteLeavesTheUsersChoice_data() {
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("nothing given") << QByteArray() << QByteArray("--process-per-site");
+    QTest::newRow("after the user's switches")
+        << QByteArray("--disable-gpu") << QByteArray("--disable-gpu --process-per-site");
+    QTest::newRow("the user's process model wins") << QByteArray("--process-per-tab") << QByteArray("--process-per-tab");
+    QTest::newRow("one process has no model") << QByteArray("--single-process") << QByteArray("--single-process");
+    QTest::newRow("never twice") << QByteArray("--process-per-site") << QByteArray("--process-per-site");
+  }
+
+  void rendererPerSiteLeavesTheUsersChoice() {
+    QFETCH(QByteArray, given);
+    QFETCH(QByteArray, expected);
+    // The browser read the variable when it started; this changes nothing.
+    const QByteArray started = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", given);
+    chromiumflags::ShareRendererPerSite();
+    const QByteArray result = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", started);
+    QCOMPARE(result, expected);
+  }
 };
 
 VARNESK_GUI_TEST_MAIN(PreconnectTest)
