@@ -287,7 +287,7 @@ def main():
     parser.add_argument("--build", default=str(ROOT / "build"))
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--preconnect", choices=("on", "off"), default="on",
-                        help="Varnesk's warm-up of the engines' connections while a search is typed")
+                        help="Varnesk's warm-up of the engines (connection, page process) while a search is typed")
     args = parser.parse_args()
     build = Path(args.build).resolve()
     for exe in ("varnesk", "reference_panes"):
