@@ -2,12 +2,13 @@
 """Start-up, search latency and memory of Varnesk against a bare reference.
 
 Runs the real varnesk program and reference_panes (three QWebEngineViews and
-nothing else) alternately on one X screen, against a loopback HTTP server
-that this script runs, and prints for each:
+nothing else) alternately on one X screen, against three loopback HTTP
+servers on three addresses (three sites) that this script runs, and prints
+for each:
 
   start-up   from process start to all three start pages loaded
   first      from the Enter key press (an XTest event sent by this script)
-             of the first search after start to the server having received
+             of the first search after start to the servers having received
              all three result-page requests
   warm       the same for the searches after it (median of WARM_SEARCHES)
   memory     PSS of the whole process tree with three result pages loaded
@@ -18,9 +19,9 @@ same three URLs from its own words line.
 
 The start pages are the shipped ones with a line added that logs their load
 event to the console; both programs load the same copies, and the result
-pages that the server sends log theirs too. Varnesk runs
+pages that the servers send log theirs too. Varnesk runs
 from a copy of its executable next to those pages, under a HOME of its own
-whose settings point the three engines at the server. Each program gets one
+whose settings point the three engines at the servers. Each program gets one
 warm-up run first (Varnesk's profile and the system's file cache warm up);
 the figures are medians over the measured runs.
 
@@ -50,14 +51,10 @@ WARM_SEARCHES = 4
 MARKER = "bench-loaded "
 
 
-class Server(http.server.ThreadingHTTPServer):
-    """Records when each search and each page load first arrives; serves
-    wide result pages."""
-
-    daemon_threads = True
+class Recorder:
+    """Records when each search and each page load first arrives."""
 
     def __init__(self):
-        super().__init__(("127.0.0.1", 0), Handler)
         self.arrivals = {}
         self.changed = threading.Condition()
 
@@ -82,9 +79,20 @@ class Server(http.server.ThreadingHTTPServer):
                 self.changed.wait(left)
             return [self.arrivals[k] for k in keys]
 
+
+class Server(http.server.ThreadingHTTPServer):
+    """One engine's site: serves wide result pages on a loopback address of
+    its own (127.0.0.1, .2, .3: three sites, as three real engines are)."""
+
+    daemon_threads = True
+
+    def __init__(self, host, recorder):
+        super().__init__((host, 0), Handler)
+        self.recorder = recorder
+
     @property
     def base(self):
-        return f"http://127.0.0.1:{self.server_address[1]}"
+        return f"http://{self.server_address[0]}:{self.server_address[1]}"
 
 
 def load_marker(tag):
@@ -102,7 +110,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if engine not in ENGINES:
             self.send_error(404)
             return
-        self.server.record("search-" + engine)
+        self.server.recorder.record("search-" + engine)
         body = ("<!doctype html><html><head><meta charset='utf-8'><title>Results</title>"
                 f"{load_marker('result-' + engine)}</head>"
                 "<body style='margin:0'><div style='width:3000px;font:16px sans-serif'>"
@@ -189,8 +197,8 @@ class EnterKey:
 
 
 class Bench:
-    def __init__(self, build, work, server, preconnect):
-        self.build, self.work, self.server = build, work, server
+    def __init__(self, build, work, servers, preconnect):
+        self.build, self.work, self.recorder = build, work, servers[0].recorder
         self.enter = EnterKey()
         self.app = work / "app"
         self.app.mkdir()
@@ -204,11 +212,11 @@ class Bench:
         self.home = work / "home"
         data = self.home / "Documents" / "Orvandel" / "Varnesk"
         data.mkdir(parents=True)
-        lines = [f"{server.base}/{e}/search?q=" for e in ENGINES] + ["no", "yes", "150", "100", "120"]
+        lines = [f"{server.base}/{e}/search?q=" for server, e in zip(servers, ENGINES)] + ["no", "yes", "150", "100", "120"]
         (data / "vrk.txt").write_bytes("".join(l + "\r\n" for l in lines).encode())
         if not preconnect:
             (data / "varnesk.ini").write_text("Preconnect=false\n")
-        self.results = [f"{server.base}/{e}/search?q=red%20apple" for e in ENGINES]
+        self.results = [f"{server.base}/{e}/search?q=red%20apple" for server, e in zip(servers, ENGINES)]
 
     def env(self):
         env = dict(os.environ, HOME=str(self.home), XDG_CONFIG_HOME=str(self.home / ".config"),
@@ -218,12 +226,12 @@ class Bench:
         return env
 
     def launch(self, argv):
-        self.server.reset()
+        self.recorder.reset()
         started = time.monotonic()
         process = subprocess.Popen(argv, env=self.env(), start_new_session=True,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         threading.Thread(target=self.watch, args=(process.stderr,), daemon=True).start()
-        loaded = self.server.wait_for([f"start{n}" for n in (1, 2, 3)])
+        loaded = self.recorder.wait_for([f"start{n}" for n in (1, 2, 3)])
         return process, max(loaded) - started
 
     def watch(self, stream):
@@ -231,23 +239,23 @@ class Bench:
         for line in stream:
             text = line.decode(errors="replace")
             if MARKER in text:
-                self.server.record(text.split(MARKER, 1)[1].split()[0])
+                self.recorder.record(text.split(MARKER, 1)[1].split()[0])
 
     def finish(self, process):
-        self.server.wait_for([f"result-{e}" for e in ENGINES])
+        self.recorder.wait_for([f"result-{e}" for e in ENGINES])
         time.sleep(2.0)  # let the renderers settle before reading memory
         return tree_pss_mib(process.pid)
 
     def search(self, first):
         """Types the words and presses Enter; answers Enter to the three requests."""
-        self.server.reset()
+        self.recorder.reset()
         if not first:
             xdotool("key", "ctrl+a")
         xdotool("type", "--delay", "40", QUERY)
         time.sleep(0.5)
         pressed = self.enter.press()
-        received = self.server.wait_for([f"search-{e}" for e in ENGINES])
-        self.server.wait_for([f"result-{e}" for e in ENGINES])
+        received = self.recorder.wait_for([f"search-{e}" for e in ENGINES])
+        self.recorder.wait_for([f"result-{e}" for e in ENGINES])
         time.sleep(0.5)
         return max(received) - pressed
 
@@ -279,7 +287,7 @@ def main():
     parser.add_argument("--build", default=str(ROOT / "build"))
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--preconnect", choices=("on", "off"), default="on",
-                        help="Varnesk's warm-up of the engines' connections while a search is typed")
+                        help="Varnesk's warm-up of the engines (connection, page process) while a search is typed")
     args = parser.parse_args()
     build = Path(args.build).resolve()
     for exe in ("varnesk", "reference_panes"):
@@ -293,11 +301,13 @@ def main():
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(1.0)
 
-    server = Server()
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    recorder = Recorder()
+    servers = [Server(f"127.0.0.{n}", recorder) for n in (1, 2, 3)]
+    for server in servers:
+        threading.Thread(target=server.serve_forever, daemon=True).start()
     try:
         with tempfile.TemporaryDirectory(prefix="varnesk-bench-") as work:
-            bench = Bench(build, Path(work), server, args.preconnect == "on")
+            bench = Bench(build, Path(work), servers, args.preconnect == "on")
             bench.varnesk()
             bench.reference()
             figures = {"varnesk": [], "reference": []}
@@ -309,7 +319,8 @@ def main():
             bench.enter.close()
             report(figures)
     finally:
-        server.shutdown()
+        for server in servers:
+            server.shutdown()
         if xvfb:
             xvfb.terminate()
             xvfb.wait()

@@ -4,6 +4,7 @@
 #include "app/appname.h"
 #include "app/singleinstance.h"
 #include "app/systemprocesslock.h"
+#include "gui/chromiumflags.h"
 #include "gui/desktopidentity.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
@@ -26,6 +27,7 @@
 
 int main(int argc, char* argv[]) {
   startuplogging::QuietUnlessAsked();
+  chromiumflags::ShareRendererPerSite();
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
 

@@ -1,6 +1,7 @@
 #include "gui/startuplogging.h"
 
-#include <QByteArray>
+#include "gui/chromiumflags.h"
+
 #include <QLoggingCategory>
 #include <QtGlobal>
 
@@ -14,11 +15,7 @@ void QuietUnlessAsked() {
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\njs=false"));
   // Errors stay: they say why a start fails (running as root with the sandbox
   // on, for one). A level the user gave is left as it is.
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (flags.contains("--log-level")) return;
-  if (!flags.isEmpty()) flags += ' ';
-  flags += "--log-level=2";
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+  chromiumflags::AddUnlessGiven("--log-level", "--log-level=2");
 }
 
 }  // namespace startuplogging

@@ -3,8 +3,9 @@
 // stays exactly the file its readers know.
 //
 // The file is INI text under a "[General]" section, one "key=value" a line:
-//   Preconnect=true|false         warm up the ticked engines' connections when
-//                                 a new search is typed (default true)
+//   Preconnect=true|false         get the ticked engines ready (their site's
+//                                 page process and connection) when a new
+//                                 search is typed (default true)
 //   Zoom1, Zoom2, Zoom3=percent   each slot's pane zoom, 25 to 500 (100)
 //   ScrollTogether=true|false     the panes scroll together (false)
 //   MarkSharedResults=true|false  results shown by several engines are marked

@@ -4,9 +4,10 @@
 // When the user starts typing a new search (the first edit of the words
 // line after start or after a search), the origin of each ticked slot whose
 // command gives an http or https URL is handed to Preconnect, in slot order
-// (the panes share one browser profile, whose connections they reuse). Nothing happens at start-up, while the words line is untouched,
-// when the line is set by the program (emptied on completion), or when the
-// preference is off. The commands and boxes are read when typing starts.
+// (the panes share one browser profile, whose connections and processes
+// they reuse). Nothing happens at start-up, while the words line is
+// untouched, when the line is set by the program (emptied on completion), or
+// when the preference is off. The commands and boxes are read when typing starts.
 //
 // Lifetime: the view is borrowed and must outlive this object.
 // UI thread only.
@@ -22,8 +23,8 @@ class TSearchWarmUp {
   // The search command of engine slot 1, 2 or 3, read on the UI thread.
   using TCommandSource = std::function<std::u16string(int Slot)>;
 
-  // Opens a connection to an origin ("https://host[:port]") ahead of a
-  // navigation there, loading nothing.
+  // Readies the browser for a navigation to an origin ("https://host[:port]"):
+  // opens a connection, and may start the page process that the pane will use.
   using TPreconnect = std::function<void(const std::u16string& Origin)>;
 
   TSearchWarmUp(const TMainWindowView& View, TCommandSource Commands, TPreconnect Preconnect, bool Enabled);

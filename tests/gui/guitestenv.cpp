@@ -1,5 +1,6 @@
 #include "guitestenv.h"
 
+#include "gui/chromiumflags.h"
 #include "gui/errordisplay.h"
 #include "gui/look.h"
 #include "gui/profileidentity.h"
@@ -45,6 +46,8 @@ void PrepareEnvironment() {
   qunsetenv("XDG_DOCUMENTS_DIR");
   QDir(home).mkpath(QStringLiteral("Documents"));
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  // The browser's process model as main() sets it.
+  chromiumflags::ShareRendererPerSite();
 }
 
 QString Home() { return TempHome()->path(); }
