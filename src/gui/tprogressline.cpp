@@ -19,17 +19,28 @@ TProgressLine::TProgressLine(QWidget* Pane) : QWidget(Pane) {
   setFocusPolicy(Qt::NoFocus);
   Pane->installEventFilter(this);
   hide();
+  FShowTimer.setSingleShot(true);
+  FShowTimer.setInterval(kShowDelayMs);
+  connect(&FShowTimer, &QTimer::timeout, this, [this] {
+    FollowPane();
+    show();
+    raise();
+  });
 }
 
 void TProgressLine::SetProgress(int Percent) {
   FPercent = std::clamp(Percent, kMinimumPercent, 100);
-  FollowPane();
-  show();
-  raise();
-  update();
+  if (isVisible()) {
+    update();
+  } else if (!FShowTimer.isActive()) {
+    FShowTimer.start();
+  }
 }
 
-void TProgressLine::Finish() { hide(); }
+void TProgressLine::Finish() {
+  FShowTimer.stop();
+  hide();
+}
 
 void TProgressLine::paintEvent(QPaintEvent*) {
   QPainter painter(this);

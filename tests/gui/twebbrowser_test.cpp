@@ -1,7 +1,10 @@
 // A pane sent to a local file that is not there (a program file copied away
 // from its start pages): it shows a page naming the file, and that page
 // completes like any other, so the start-up's page completion still runs.
+// A pane destroyed while its page is read; the pane's progress line, which
+// waits before it shows.
 
+#include "gui/tprogressline.h"
 #include "gui/twebbrowser.h"
 #include "guitestenv.h"
 
@@ -66,6 +69,27 @@ class TWebBrowserTest : public QObject {
     QVERIFY(guitest::WaitFor([&destroyed] { return destroyed; }));
     QTest::qWait(300);
     QVERIFY(!completed);
+  }
+
+  void progressLineShowsOnlyForALoadThatTakesAWhile() {
+    QWidget pane;
+    pane.resize(400, 300);
+    pane.show();
+    TProgressLine line(&pane);
+    // A quick load: started and finished within the delay, never shown (and
+    // so nothing is repainted while a search reaches the other panes).
+    line.SetProgress(0);
+    line.SetProgress(60);
+    QVERIFY(!line.isVisible());
+    line.Finish();
+    QTest::qWait(TProgressLine::kShowDelayMs + 200);
+    QVERIFY(!line.isVisible());
+    // A slow one: shown once the delay has passed, across the pane's top.
+    line.SetProgress(0);
+    QVERIFY(guitest::WaitFor([&line] { return line.isVisible(); }, 5000));
+    QCOMPARE(line.geometry(), QRect(0, 0, 400, TProgressLine::kHeight));
+    line.Finish();
+    QVERIFY(!line.isVisible());
   }
 };
 
