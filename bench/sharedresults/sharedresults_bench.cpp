@@ -65,7 +65,7 @@ QString Page(int Engine) {
 
 // Milliseconds the rules take for the three pages, best of a few runs.
 double RulesMs() {
-  std::array<TPaneLinks, 3> panes;
+  TPerSlot<TPaneLinks> panes;
   for (int engine = 0; engine < 3; ++engine) {
     const QUrl base(QString::fromLatin1(kBase[engine]));
     panes[engine].PageHost = base.host().toStdU16String();

@@ -1,15 +1,15 @@
 #include "engines/enginepresets.h"
 
-#include "settings/settings.h"
+#include "settings/engineslots.h"
 
 #include <array>
 
 namespace {
 
 constexpr std::array<TEnginePreset, 10> Presets{{
-    {u"Google", DefaultSearchCommand1},
-    {u"Bing", DefaultSearchCommand2},
-    {u"Yahoo", DefaultSearchCommand3},
+    {SlotLabel[0], DefaultSearchCommand[0]},
+    {SlotLabel[1], DefaultSearchCommand[1]},
+    {SlotLabel[2], DefaultSearchCommand[2]},
     {u"DuckDuckGo", u"https://duckduckgo.com/?q="},
     {u"Brave Search", u"https://search.brave.com/search?q="},
     {u"Startpage", u"https://www.startpage.com/sp/search?query="},

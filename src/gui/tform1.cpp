@@ -95,9 +95,9 @@ TForm1::TForm1(TApplicationState& State, const TPerSlot<TBrowserPane*>& StartPan
   Edit4 = MakeDistance(this, 56, QText(NumberText(DefaultScrollPixels[0])));
   Edit5 = MakeDistance(this, 110, QText(NumberText(DefaultScrollPixels[1])));
   Edit6 = MakeDistance(this, 163, QText(NumberText(DefaultScrollPixels[2])));
-  Label2 = MakeLabel(QStringLiteral("Google"), this, 626, 59);
-  Label3 = MakeLabel(QStringLiteral("Bing"), this, 626, 113);
-  Label4 = MakeLabel(QStringLiteral("Yahoo"), this, 626, 166);
+  Label2 = MakeLabel(QText(SlotLabel[0]), this, 626, 59);
+  Label3 = MakeLabel(QText(SlotLabel[1]), this, 626, 113);
+  Label4 = MakeLabel(QText(SlotLabel[2]), this, 626, 166);
   Label5 = MakeLabel(QStringLiteral("Author"), this, 50, 222);
   Edit7 = MakeEdit(this, 50, 247, 500, kCopyright);
   Edit7->setReadOnly(true);

@@ -25,6 +25,7 @@
 #include "search/querycomposer.h"
 #include "search/searchdispatcher.h"
 #include "search/searchwarmup.h"
+#include "settings/engineslots.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
@@ -79,6 +80,12 @@ TEdit* MakeLine(QWidget* Parent, int Top) {
   return edit;
 }
 
+// An engine box's caption: a space, then the engine's name.
+QString EngineBoxCaption(int Slot) {
+  const std::u16string_view name = SlotLabel[SlotIndex(Slot)];
+  return QStringLiteral(" ") + QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 QCheckBox* MakeBox(const QString& Text, QWidget* Parent, int Left, int Top, int Width, bool Checked) {
   auto* box = new QCheckBox(Text, Parent);
   box->setFont(look::Calibri(16));
@@ -131,9 +138,9 @@ TForm3::TForm3(TApplicationState& State, QWebEngineProfile* Profile) : FState(St
   Label7->adjustSize();
   Label7->resize(Label7->width(), 19);
 
-  CheckBox3 = MakeBox(QStringLiteral(" Google"), this, 1039, 30, 90, true);
-  CheckBox4 = MakeBox(QStringLiteral(" Bing"), this, 1039, 62, 90, true);
-  CheckBox5 = MakeBox(QStringLiteral(" Yahoo"), this, 1039, 92, 90, true);
+  CheckBox3 = MakeBox(EngineBoxCaption(1), this, 1039, 30, 90, true);
+  CheckBox4 = MakeBox(EngineBoxCaption(2), this, 1039, 62, 90, true);
+  CheckBox5 = MakeBox(EngineBoxCaption(3), this, 1039, 92, 90, true);
   SpeedButton2 = MakeButton(QStringLiteral("Settings"), pictures::Settings(), this, 1128, 28);
 
   Shape1 = new QWidget(this);

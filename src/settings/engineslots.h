@@ -18,6 +18,10 @@ constexpr std::size_t SlotIndex(int Slot) {
   return static_cast<std::size_t>(Slot >= 1 && Slot <= SlotCount ? Slot - 1 : SlotCount - 1);
 }
 
+// The engines' names, as the windows and the shared-result marks label
+// their slots.
+inline constexpr TPerSlot<std::u16string_view> SlotLabel{u"Google", u"Bing", u"Yahoo"};
+
 // Default search commands of slots 1 (Google), 2 (Bing) and 3 (Yahoo); also
 // the design texts of the settings window's command boxes.
 inline constexpr TPerSlot<std::u16string_view> DefaultSearchCommand{

@@ -5,9 +5,9 @@
 #include <optional>
 #include <unordered_set>
 
-TSharedMarks SharedResultMarks(const std::array<TPaneLinks, 3>& Panes) {
-  std::array<std::vector<std::optional<std::u16string>>, 3> addresses;
-  std::array<std::unordered_set<std::u16string>, 3> shown;
+TSharedMarks SharedResultMarks(const TPerSlot<TPaneLinks>& Panes) {
+  TPerSlot<std::vector<std::optional<std::u16string>>> addresses;
+  TPerSlot<std::unordered_set<std::u16string>> shown;
   for (std::size_t p = 0; p < Panes.size(); ++p) {
     addresses[p].reserve(Panes[p].Links.size());
     for (const std::u16string& link : Panes[p].Links) {
@@ -23,7 +23,7 @@ TSharedMarks SharedResultMarks(const std::array<TPaneLinks, 3>& Panes) {
       for (std::size_t other = 0; address && other < Panes.size(); ++other) {
         if (other == p || !shown[other].contains(*address)) continue;
         if (!also.empty()) also += u' ';
-        also += SlotLabels[other];
+        also += SlotLabel[other];
       }
       marks[p].push_back(std::move(also));
     }

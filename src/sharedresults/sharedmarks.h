@@ -9,7 +9,8 @@
 // Pure; any thread.
 #pragma once
 
-#include <array>
+#include "settings/engineslots.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,9 +20,6 @@ struct TPaneLinks {
   std::vector<std::u16string> Links;
 };
 
-using TSharedMarks = std::array<std::vector<std::u16string>, 3>;
+using TSharedMarks = TPerSlot<std::vector<std::u16string>>;
 
-// The slots' labels, slot 1 first.
-inline constexpr std::array<std::u16string_view, 3> SlotLabels{u"Google", u"Bing", u"Yahoo"};
-
-TSharedMarks SharedResultMarks(const std::array<TPaneLinks, 3>& Panes);
+TSharedMarks SharedResultMarks(const TPerSlot<TPaneLinks>& Panes);

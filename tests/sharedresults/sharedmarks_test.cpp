@@ -15,7 +15,7 @@ std::vector<std::string> Narrow(const std::vector<std::u16string>& Texts) {
 using TStrings = std::vector<std::string>;
 
 TEST(SharedResultMarks, NamesTheOtherSlotsThatShowAResult) {
-  const std::array<TPaneLinks, 3> panes{{
+  const TPerSlot<TPaneLinks> panes{{
       {u"www.google.com",
        {u"https://www.google.com/url?q=https://en.wikipedia.org/wiki/Rust",  // on all three
         u"https://www.rust-lang.org/",                                        // on Bing
@@ -37,7 +37,7 @@ TEST(SharedResultMarks, NamesTheOtherSlotsThatShowAResult) {
 }
 
 TEST(SharedResultMarks, APaneWithoutLinksMarksNothing) {
-  const std::array<TPaneLinks, 3> panes{{
+  const TPerSlot<TPaneLinks> panes{{
       {u"www.google.com", {u"https://example.org/"}},
       {u"", {}},
       {u"search.yahoo.com", {u"https://example.com/"}},
