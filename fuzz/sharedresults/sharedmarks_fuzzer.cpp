@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* AData, std::size_t ASi
   // Lines of the text are links; a line starting with "@" starts the next
   // pane and names its page host.
   const std::u16string text = FuzzText(AData, ASize);
-  std::array<TPaneLinks, 3> panes;
+  TPerSlot<TPaneLinks> panes;
   std::size_t pane = 0;
   std::size_t start = 0;
   while (start <= text.size()) {
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* AData, std::size_t ASi
   const TSharedMarks marks = SharedResultMarks(panes);
   for (std::size_t p = 0; p < panes.size(); ++p) {
     FUZZ_CHECK(marks[p].size() == panes[p].Links.size());
-    for (const std::u16string& also : marks[p]) FUZZ_CHECK(also.find(SlotLabels[p]) == std::u16string::npos);
+    for (const std::u16string& also : marks[p]) FUZZ_CHECK(also.find(SlotLabel[p]) == std::u16string::npos);
   }
   return 0;
 }
